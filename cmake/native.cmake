@@ -1,0 +1,80 @@
+# The native half: unit tests, benchmarks, tools, the book, and the Win32 half
+# as an external project whose test programs run under Wine.
+enable_testing()
+include(GoogleTest)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fakes/*.cpp)
+add_library(orvendel_fakes STATIC ${FAKE_SOURCES})
+target_link_libraries(orvendel_fakes PUBLIC orvendel_core)
+
+file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(orvendel_unit_tests ${UNIT_SOURCES})
+target_link_libraries(orvendel_unit_tests PRIVATE orvendel_fakes orvendel_core GTest::gtest_main)
+target_compile_options(orvendel_unit_tests PRIVATE ${WARNINGS})
+target_compile_definitions(orvendel_unit_tests PRIVATE
+  ORVENDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVENDEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+gtest_discover_tests(orvendel_unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+
+if(ORVENDEL_SANITIZE)
+  return()
+endif()
+
+# Native tools (the book builder and its helpers) bring their own CMake file.
+include(${CMAKE_SOURCE_DIR}/tools/tools.cmake OPTIONAL)
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+  foreach(source ${BENCH_SOURCES})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE orvendel_fakes orvendel_core benchmark::benchmark)
+    target_compile_definitions(${name} PRIVATE
+      ORVENDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVENDEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  endforeach()
+endif()
+
+if(NOT ORVENDEL_WIN32)
+  return()
+endif()
+
+include(ExternalProject)
+set(WIN32_BINARY_DIR ${CMAKE_BINARY_DIR}/win32)
+# Native targets that write resources for the Win32 half into generated/
+# (book records, bitmaps, icon) register themselves in this property.
+get_property(win32_depends GLOBAL PROPERTY ORVENDEL_RESOURCE_TARGETS)
+set(ORVENDEL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+ExternalProject_Add(win32
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${WIN32_BINARY_DIR}
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
+    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+    -DORVENDEL_GENERATED_DIR=${ORVENDEL_GENERATED_DIR}
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  DEPENDS ${win32_depends}
+  USES_TERMINAL_BUILD ON)
+
+# Wine: one throw-away prefix and one Xvfb display per test run, set up and torn
+# down by fixtures; the Win32 programs drive windows, so they run one at a time.
+set(WINE_SESSION ${CMAKE_SOURCE_DIR}/tools/wine-session.sh)
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine-session)
+add_test(NAME wine.start COMMAND ${WINE_SESSION} start ${WINE_STATE})
+add_test(NAME wine.stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
+foreach(source ${WIN32_TEST_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  add_test(NAME win32.${name}
+    COMMAND ${WINE_SESSION} run ${WINE_STATE} ${WIN32_BINARY_DIR}/${name}.exe)
+  set_tests_properties(win32.${name} PROPERTIES
+    FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS win32 TIMEOUT 600
+    ENVIRONMENT "ORVENDEL_EXE=${WIN32_BINARY_DIR}/orvendel.exe;ORVENDEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVENDEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endforeach()

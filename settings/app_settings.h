@@ -1,0 +1,50 @@
+// The one global state record of the program.
+#pragma once
+#include <cstdint>
+
+#include "view/article_view.h"
+
+// Flags bits.
+constexpr uint32_t kFlagsScrollBarMask = 0xC0;      // either bit: a vertical scroll bar
+constexpr uint32_t kFlagsScrollBarRight = 0x40;
+constexpr uint32_t kFlagsScrollBarLeft = 0x80;      // WS_EX_LEFTSCROLLBAR
+constexpr uint32_t kFlagsReverse = 0x800;
+constexpr uint32_t kFlagsKeyPageModeMask = 0x700000;   // bits 20-22
+constexpr int kFlagsKeyPageModeShift = 20;
+constexpr uint32_t kFlagsClickPageModeMask = 0x7000000;  // bits 24-26
+constexpr int kFlagsClickPageModeShift = 24;
+constexpr uint32_t kFlagsClickSplitVertical = 0x10000000;  // upper/lower halves
+constexpr uint32_t kFlagsClickPaging = 0x80000000;
+
+constexpr uint32_t kDefaultFlags = 0xD1140040;
+constexpr int32_t kDefaultFontAsciiBase = 1488;
+constexpr int32_t kDefaultSurroundingGutter = 10;
+constexpr int kSearchStringSize = 34;   // at most 33 bytes and the NUL
+
+// Bit 0 of the bookmark prompt flags: remove without asking for the rest of the run.
+constexpr uint32_t kBookmarkDontAsk = 0x1;
+
+struct AppSettingsRecord {
+    void* Instance;
+    // FontName, FontSize and FontAsciiBase, in this order, form a FontSpec.
+    FontSpec Font;
+    uint16_t LastPosition;
+    uint32_t Flags;
+    uint16_t Lesson;
+    uint8_t SearchString[kSearchStringSize];
+    ArticleView* View;
+    int32_t FrameHeight;
+    int32_t FrameWidth;
+    int32_t SurroundingGutter;
+    void* Toolbar;
+    void* MainWindow;
+    void* GlyphBitmaps[3];
+    uint16_t BookmarkCount;
+    uint16_t* Bookmarks;
+    uint32_t BookmarkPromptFlags;
+};
+
+extern AppSettingsRecord AppSettings;
+
+// Clears the record to zero (process entry).
+void ClearAppSettings();

@@ -1,0 +1,3 @@
+#include "settings/platform_ports.h"
+
+PlatformPorts Ports;

@@ -1,0 +1,46 @@
+// The few places where the portable core must reach the platform: message
+// boxes, the main window, the settings store and the embedded records.
+// The Win32 shell installs its implementations in Ports at start-up; tests
+// install fakes.
+#pragma once
+#include <cstdint>
+
+class RecordSource;
+class SettingsStore;
+
+// Message box styles and answers, with their Win32 values.
+constexpr uint32_t kMbOk = 0x0;
+constexpr uint32_t kMbYesNoCancel = 0x3;
+constexpr uint32_t kMbIconError = 0x10;
+constexpr uint32_t kMbIconWarning = 0x30;
+constexpr int32_t kIdOk = 1;
+constexpr int32_t kIdCancel = 2;
+constexpr int32_t kIdYes = 6;
+constexpr int32_t kIdNo = 7;
+
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    // owner is a window handle or null; caption null means the platform's
+    // default caption. Returns the button chosen.
+    virtual int32_t ShowMessage(void* owner, const char16_t* text, const char16_t* caption,
+                                uint32_t style) = 0;
+};
+
+// What the article store asks of the main window after it changed the article.
+class ShellPort {
+public:
+    virtual ~ShellPort() = default;
+    virtual void RepaintMain(void* window, uint32_t flags) = 0;
+    virtual void UpdateScrollBar(void* window) = 0;
+    virtual void UpdateBookmarkMark(void* window) = 0;
+};
+
+struct PlatformPorts {
+    MessagePort* Messages;
+    ShellPort* Shell;
+    RecordSource* Records;
+    SettingsStore* Store;
+};
+
+extern PlatformPorts Ports;

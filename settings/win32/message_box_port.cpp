@@ -1,0 +1,9 @@
+#include "settings/win32/message_box_port.h"
+
+#include <windows.h>
+
+int32_t MessageBoxPort::ShowMessage(void* owner, const char16_t* text, const char16_t* caption,
+                                    uint32_t style) {
+    return MessageBoxW(static_cast<HWND>(owner), reinterpret_cast<const wchar_t*>(text),
+                       reinterpret_cast<const wchar_t*>(caption), style);
+}

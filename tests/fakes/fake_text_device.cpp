@@ -1,0 +1,83 @@
+#include "tests/fakes/fake_text_device.h"
+
+#include <cstdlib>
+
+FakeTextDevice::FakeTextDevice() : defaultFont_{u"System", 0, 400} {
+    CharWidth = [](char16_t unit, const FakeFont&) { return unit == u' ' ? 4 : 8; };
+    FontMetrics = [](const FakeFont& font) {
+        return TextMetrics{font.EmHeight == 0 ? 16 : std::abs(font.EmHeight) + 4, 10};
+    };
+    Selected = &defaultFont_;
+}
+
+void FakeTextDevice::ClearRecording() {
+    Runs.clear();
+    WhiteFills.clear();
+    BlackRectangles.clear();
+    MeasureCalls = 0;
+}
+
+int32_t FakeTextDevice::Width(char16_t unit) const { return CharWidth(unit, *Selected); }
+
+int32_t FakeTextDevice::WidthOf(const std::u16string& text) const {
+    int32_t width = 0;
+    for (char16_t unit : text) width += Width(unit);
+    return width;
+}
+
+FontHandle FakeTextDevice::MakeFont(const char16_t* faceName, int32_t height, int32_t weight) {
+    Fonts.push_back(std::make_unique<FakeFont>(FakeFont{faceName ? faceName : u"", height, weight}));
+    return reinterpret_cast<FontHandle>(Fonts.back().get());
+}
+
+FontHandle FakeTextDevice::SelectFont(FontHandle font) {
+    const FakeFont* previous = Selected;
+    if (font) Selected = reinterpret_cast<const FakeFont*>(font);
+    return reinterpret_cast<FontHandle>(const_cast<FakeFont*>(previous));
+}
+
+void FakeTextDevice::DeleteFont(FontHandle font) {
+    if (font) reinterpret_cast<FakeFont*>(font)->Deleted = true;
+}
+
+TextMetrics FakeTextDevice::Metrics() { return FontMetrics(*Selected); }
+
+TextExtent FakeTextDevice::MeasureFit(const char16_t* units, int32_t count, int32_t maxWidth,
+                                      int32_t* fit) {
+    ++MeasureCalls;
+    int32_t width = 0;
+    int32_t fitted = 0;
+    bool stillFits = true;
+    for (int32_t i = 0; i < count; ++i) {
+        width += Width(units[i]);
+        if (stillFits && width <= maxWidth)
+            fitted = i + 1;
+        else
+            stillFits = false;
+    }
+    if (fit) *fit = fitted;
+    return TextExtent{width, FontMetrics(*Selected).Height};
+}
+
+TextExtent FakeTextDevice::MeasureRun(const char16_t* units, int32_t count) {
+    ++MeasureCalls;
+    int32_t width = 0;
+    for (int32_t i = 0; i < count; ++i) width += Width(units[i]);
+    return TextExtent{width, FontMetrics(*Selected).Height};
+}
+
+void FakeTextDevice::DrawRunCentred(const char16_t* units, int32_t count, const Rect& box) {
+    Runs.push_back(DrawnRun{std::u16string(units, size_t(count)), box, Text, Back, Selected});
+}
+
+Colour FakeTextDevice::SetTextColour(Colour colour) {
+    Colour previous = Text;
+    Text = colour;
+    return previous;
+}
+
+Colour FakeTextDevice::SetBackColour(Colour colour) {
+    Colour previous = Back;
+    Back = colour;
+    return previous;
+}

@@ -1,0 +1,67 @@
+// A deterministic text device for tests: every character has a fixed width
+// (per font, overridable per character), and every drawing call is recorded.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "view/text_device.h"
+
+struct FakeFont {
+    std::u16string FaceName;
+    int32_t EmHeight;   // as passed: negative means em height in device units
+    int32_t Weight;
+    bool Deleted = false;
+};
+
+struct DrawnRun {
+    std::u16string Text;
+    Rect Box;
+    Colour TextColour;
+    Colour BackColour;
+    const FakeFont* Font;
+};
+
+class FakeTextDevice : public TextDevice {
+public:
+    // Width of one character in the given font; by default 8 units for every
+    // character (4 for a space) whatever the font.
+    std::function<int32_t(char16_t unit, const FakeFont& font)> CharWidth;
+    // tmHeight and tmMaxCharWidth of a font; by default height |em| + 4 (16 for
+    // an em height of 0) and max width 10.
+    std::function<TextMetrics(const FakeFont& font)> FontMetrics;
+    int32_t LogPixelsY = 96;
+
+    std::vector<std::unique_ptr<FakeFont>> Fonts;   // every font ever made
+    std::vector<DrawnRun> Runs;
+    std::vector<Rect> WhiteFills;
+    std::vector<Rect> BlackRectangles;
+    int MeasureCalls = 0;
+    const FakeFont* Selected = nullptr;
+    Colour Text = kBlack;
+    Colour Back = kWhite;
+
+    FakeTextDevice();
+    void ClearRecording();
+    int32_t WidthOf(const std::u16string& text) const;
+
+    FontHandle MakeFont(const char16_t* faceName, int32_t height, int32_t weight) override;
+    FontHandle SelectFont(FontHandle font) override;
+    void DeleteFont(FontHandle font) override;
+    TextMetrics Metrics() override;
+    int32_t PixelsPerInchY() override { return LogPixelsY; }
+    TextExtent MeasureFit(const char16_t* units, int32_t count, int32_t maxWidth,
+                          int32_t* fit) override;
+    TextExtent MeasureRun(const char16_t* units, int32_t count) override;
+    void DrawRunCentred(const char16_t* units, int32_t count, const Rect& box) override;
+    Colour TextColour() override { return Text; }
+    Colour SetTextColour(Colour colour) override;
+    Colour SetBackColour(Colour colour) override;
+    void FillWhite(const Rect& box) override { WhiteFills.push_back(box); }
+    void DrawBlackRectangle(const Rect& box) override { BlackRectangles.push_back(box); }
+
+private:
+    FakeFont defaultFont_;
+    int32_t Width(char16_t unit) const;
+};

@@ -1,0 +1,102 @@
+// A laid-out article: its lines, fonts, device and scroll position, and the
+// operations that create, lay out, draw and scroll it.
+#pragma once
+#include <cstdint>
+
+#include "view/text_device.h"
+
+// Format byte of a block (widened to a 16-bit format word inside the view).
+constexpr uint16_t kFormatSizeMask = 0x07;    // 7 makes a rule block
+constexpr uint16_t kFormatLarge = 0x04;
+constexpr uint16_t kFormatSmall = 0x02;
+constexpr uint16_t kFormatBold = 0x08;
+constexpr uint16_t kFormatRightToLeft = 0x10;
+constexpr uint16_t kFormatAlignMask = 0x60;
+constexpr uint16_t kFormatAlignRight = 0x20;
+constexpr uint16_t kFormatAlignCentre = 0x40;
+constexpr uint16_t kFormatParagraphEnd = 0x80;
+// Bits of the view's own, never stored in an article.
+constexpr uint16_t kFormatSetColour = 0x0100;
+constexpr uint16_t kFormatPrintSmall = 0x1000;
+constexpr uint16_t kFontKeyMask = 0x101F;
+
+constexpr bool IsRuleFormat(uint16_t format) { return (format & kFormatSizeMask) == kFormatSizeMask; }
+
+// Layout statuses (16-bit).
+constexpr int32_t kLayoutDone = 0;
+constexpr int32_t kLayoutNoText = 2;
+constexpr int32_t kLayoutRefused = 0xFFFC;
+constexpr int32_t kLayoutOutOfMemory = 0xFFFE;
+constexpr int32_t kNoView = -1;
+constexpr int32_t kBadSize = -5;
+
+struct FontSpec {
+    char16_t FontName[32];   // NUL-terminated, at most 31 characters
+    int32_t FontSize;        // points; 0 = none chosen
+    int32_t FontAsciiBase;   // display character of letter code 0x61
+};
+
+struct FontCacheEntry {
+    FontCacheEntry* Next;
+    FontHandle Font;         // none after the fonts were released
+    uint16_t Key;            // format word AND 0x101F
+};
+
+struct ArticleLine {
+    uint16_t Offset;     // first byte in Text (hanging word's, on a left-to-right first line)
+    uint16_t Length;     // bytes of the main run, the hanging word not counted
+    int16_t X;           // left edge of the main run, device units
+    uint16_t HangWidth;  // hanging-word box width on a block's first line, else 0
+    uint16_t Width;      // measured width of the main run (a rule's length)
+    uint16_t Height;     // tmHeight of the block's font
+    uint8_t Format;      // the block's format byte; bit 7 only on its last line
+};
+
+struct ArticleView {
+    ArticleLine* Lines;        // LineCapacity + 1 entries; owned
+    TextDevice* Dc;            // not owned
+    uint8_t* Text;             // the decompressed article; owned once laid out
+    int32_t LinesDrawn;
+    FontSpec Font;
+    FontCacheEntry* FontCache;
+    int32_t Left, Top, Width, Height;
+    uint16_t TopLine;
+    uint16_t DisplayLineCount;
+    uint16_t LineCount;
+    uint16_t LineCapacity;
+    uint16_t MaxTopLine;
+    uint16_t MatchStart;
+    uint16_t MatchEnd;
+    ArticleLine* PageStart;
+    ArticleLine* PageEnd;
+};
+
+// View model.
+ArticleView* CreateArticleView(TextDevice* dc, const Rect* rectangle, const FontSpec* fontSpec,
+                               int32_t initialCapacity);
+void DestroyArticleView(ArticleView* view, int32_t releaseRecord);
+int32_t ResizeArticleView(ArticleView* view, int32_t width, int32_t height);
+int32_t SetArticleFont(ArticleView* view, const FontSpec* fontSpec);
+FontHandle SelectFormatFont(ArticleView* view, uint16_t formatWord);
+
+// Line layout.
+int32_t LayoutArticle(ArticleView* view, uint8_t* bytes, int32_t releasePrevious);
+// Measures count bytes of run against *maxWidth; on return *count is the number
+// that fit and *maxWidth their width. Reverse is suspended while measuring.
+void FitText(TextDevice* dc, const uint8_t* run, int32_t* maxWidth, int32_t* count);
+int32_t GrowLineTable(ArticleView* view, int32_t index);
+int32_t ComputeMaxTopLine(ArticleView* view);
+
+// Drawing and scrolling.
+int32_t DrawArticleView(ArticleView* view, int32_t erase);
+int32_t DrawMatch(ArticleView* view);
+void DrawMatchPart(ArticleView* view, const uint8_t* text, const uint8_t* run, int32_t count,
+                   int32_t x, int32_t y);
+void DrawRun(TextDevice* dc, const uint8_t* run, int32_t count, int32_t x, int32_t y, int32_t w,
+             int32_t h);
+void DrawRunColored(TextDevice* dc, const uint8_t* run, int32_t count, int32_t x, int32_t y,
+                    int32_t w, int32_t h, Colour textColour, Colour backColour);
+int32_t ScrollArticleView(ArticleView* view, int32_t delta, int32_t redraw, int32_t clampAtEnd);
+int32_t ScrollToOffset(ArticleView* view, uint16_t offset);
+bool PointInView(const ArticleView* view, int32_t x, int32_t y);
+int32_t ClickScroll(void* window, ArticleView* view, int32_t x, int32_t y, int32_t redraw);

@@ -1,0 +1,62 @@
+// The one drawing surface the portable core knows: fonts, metrics, measuring,
+// drawing a run, colours and the two filled shapes the view needs.
+// The Win32 shell implements it on a GDI device context; tests use a fake.
+#pragma once
+#include <cstdint>
+
+struct DeviceFont;                  // opaque: an HFONT on Win32
+using FontHandle = DeviceFont*;
+
+// Colours are 0x00BBGGRR, the layout of a Win32 COLORREF.
+using Colour = uint32_t;
+constexpr Colour MakeColour(int r, int g, int b) {
+    return Colour(r & 0xFF) | (Colour(g & 0xFF) << 8) | (Colour(b & 0xFF) << 16);
+}
+constexpr Colour kBlack = MakeColour(0, 0, 0);
+constexpr Colour kBlue = MakeColour(0, 0, 255);
+constexpr Colour kYellow = MakeColour(255, 255, 0);
+constexpr Colour kWhite = MakeColour(255, 255, 255);
+
+struct Rect {
+    int32_t Left, Top, Right, Bottom;
+};
+
+struct TextMetrics {
+    int32_t Height;        // tmHeight of the selected font
+    int32_t MaxCharWidth;  // tmMaxCharWidth of the selected font
+};
+
+struct TextExtent {
+    int32_t Width, Height;
+};
+
+class TextDevice {
+public:
+    virtual ~TextDevice() = default;
+
+    // A font from face name (NUL-terminated UTF-16), em height in device units
+    // (negative, as a LOGFONT height) and weight (400 or 700). Character set 0.
+    virtual FontHandle MakeFont(const char16_t* faceName, int32_t height, int32_t weight) = 0;
+    // Selects font and returns the font that was selected before.
+    virtual FontHandle SelectFont(FontHandle font) = 0;
+    virtual void DeleteFont(FontHandle font) = 0;
+    virtual TextMetrics Metrics() = 0;
+    virtual int32_t PixelsPerInchY() = 0;  // LOGPIXELSY
+
+    // As GetTextExtentExPointW: how many leading units of the count at units fit
+    // maxWidth (fit), and the extent of all count units.
+    virtual TextExtent MeasureFit(const char16_t* units, int32_t count, int32_t maxWidth,
+                                  int32_t* fit) = 0;
+    // As GetTextExtentPoint32W.
+    virtual TextExtent MeasureRun(const char16_t* units, int32_t count) = 0;
+    // Draws count units exactly in the order given (first unit leftmost), centred
+    // horizontally and vertically in box, on one line, clipped to box, in the
+    // current text colour and background mode.
+    virtual void DrawRunCentred(const char16_t* units, int32_t count, const Rect& box) = 0;
+
+    virtual Colour TextColour() = 0;
+    virtual Colour SetTextColour(Colour colour) = 0;   // returns the previous one
+    virtual Colour SetBackColour(Colour colour) = 0;   // returns the previous one
+    virtual void FillWhite(const Rect& box) = 0;            // the white stock brush
+    virtual void DrawBlackRectangle(const Rect& box) = 0;   // black stock brush, current pen
+};
