@@ -7,6 +7,12 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Native tools (the record compressor, the book builder, the resource
+# generators) bring their own CMake file. It may define the library
+# orvendel_tools, which the unit tests link, and targets that write resources
+# for the Win32 half (added to the global property ORVENDEL_RESOURCE_TARGETS).
+include(${CMAKE_SOURCE_DIR}/tools/tools.cmake OPTIONAL)
+
 file(GLOB FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fakes/*.cpp)
 add_library(orvendel_fakes STATIC ${FAKE_SOURCES})
 target_link_libraries(orvendel_fakes PUBLIC orvendel_core)
@@ -17,14 +23,14 @@ target_link_libraries(orvendel_unit_tests PRIVATE orvendel_fakes orvendel_core G
 target_compile_options(orvendel_unit_tests PRIVATE ${WARNINGS})
 target_compile_definitions(orvendel_unit_tests PRIVATE
   ORVENDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVENDEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+if(TARGET orvendel_tools)
+  target_link_libraries(orvendel_unit_tests PRIVATE orvendel_tools)
+endif()
 gtest_discover_tests(orvendel_unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
 
 if(ORVENDEL_SANITIZE)
   return()
 endif()
-
-# Native tools (the book builder and its helpers) bring their own CMake file.
-include(${CMAKE_SOURCE_DIR}/tools/tools.cmake OPTIONAL)
 
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
@@ -33,6 +39,9 @@ if(benchmark_FOUND)
     get_filename_component(name ${source} NAME_WE)
     add_executable(${name} ${source})
     target_link_libraries(${name} PRIVATE orvendel_fakes orvendel_core benchmark::benchmark)
+    if(TARGET orvendel_tools)
+      target_link_libraries(${name} PRIVATE orvendel_tools)
+    endif()
     target_compile_definitions(${name} PRIVATE
       ORVENDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVENDEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   endforeach()
