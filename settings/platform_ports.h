@@ -27,13 +27,18 @@ public:
                                 uint32_t style) = 0;
 };
 
-// What the article store asks of the main window after it changed the article.
+// What the core asks of the Win32 shell: the main window's repaint, scroll bar
+// and Bookmark check mark after the article changed, and the resources and
+// message-loop end that start-up and shutdown handle.
 class ShellPort {
 public:
     virtual ~ShellPort() = default;
     virtual void RepaintMain(void* window, uint32_t flags) = 0;
     virtual void UpdateScrollBar(void* window) = 0;
     virtual void UpdateBookmarkMark(void* window) = 0;
+    virtual void LoadGlyphBitmaps() = 0;     // bitmaps 201-203 into AppSettings.GlyphBitmaps
+    virtual void DeleteGlyphBitmaps() = 0;   // each one that is loaded
+    virtual void PostQuit(int32_t code) = 0;
 };
 
 struct PlatformPorts {

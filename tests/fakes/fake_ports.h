@@ -38,6 +38,12 @@ public:
     void RepaintMain(void* window, uint32_t flags) override { Repaints.push_back(flags); }
     void UpdateScrollBar(void* window) override { ++ScrollBarUpdates; }
     void UpdateBookmarkMark(void* window) override { ++BookmarkMarkUpdates; }
+    int GlyphLoads = 0;
+    int GlyphDeletes = 0;
+    std::vector<int32_t> Quits;
+    void LoadGlyphBitmaps() override { ++GlyphLoads; }
+    void DeleteGlyphBitmaps() override { ++GlyphDeletes; }
+    void PostQuit(int32_t code) override { Quits.push_back(code); }
 };
 
 // Installs the fakes in Ports for one test and puts the old ports back after.
