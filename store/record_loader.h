@@ -15,6 +15,9 @@ constexpr int32_t kStatusBadBlock = 3;         // L below 5, or c is 0
 constexpr int32_t kStatusBadDescriptor = 4;    // no descriptor, no data, or u = 0
 constexpr int32_t kStatusCorrupt = 5;          // data ran out or points outside itself
 
+// Shown (no owner, the platform's caption, OK only) when a record's data is corrupt.
+constexpr char16_t kUnCompressErrorText[] = u"UnCompress() buffer error!";
+
 struct CompressedData {
     const uint8_t* Data;
     uint32_t CompressedLength;    // c

@@ -1,0 +1,127 @@
+#include "store/record_loader.h"
+
+#include "settings/allocation.h"
+#include "settings/platform_ports.h"
+#include "store/record_source.h"
+
+namespace {
+
+
+// Offsets in the record, and in the block that starts at offset 6 of it.
+constexpr size_t kBlockOffset = 6;
+constexpr size_t kBlockDataOffset = 4;
+// c + 8 = L: the block holds c and u (4 bytes), the data, and a 4-byte trailer.
+constexpr uint32_t kBlockOverhead = 8;
+constexpr uint32_t kMinBlockLength = 5;
+
+void SetStatus(int32_t* status, int32_t code) {
+    if (status) *status = code;
+}
+
+uint32_t ReadBigEndian16(const uint8_t* bytes) { return (uint32_t(bytes[0]) << 8) | bytes[1]; }
+
+// Corrupt data is the one failure the user is told about: the record exists
+// but cannot be read.
+uint8_t* FailCorrupt(uint8_t* buffer, int32_t* status) {
+    PlainFree(buffer);
+    if (Ports.Messages) Ports.Messages->ShowMessage(nullptr, kUnCompressErrorText, nullptr, kMbOk);
+    SetStatus(status, kStatusCorrupt);
+    return nullptr;
+}
+
+}  // namespace
+
+uint8_t* LoadRecord(int number, int32_t* status) {
+    if (number < 1) return nullptr;
+    // Unsigned arithmetic: the identifier wraps to 16 bits for any number.
+    uint16_t identifier = static_cast<uint16_t>(static_cast<uint32_t>(number) + kRecordIdBase);
+    const uint8_t* bytes = nullptr;
+    size_t size = 0;
+    RecordLookup lookup = Ports.Records ? Ports.Records->Find(identifier, &bytes, &size)
+                                        : RecordLookup::Missing;
+    if (lookup == RecordLookup::Missing) {
+        SetStatus(status, kStatusNoRecord);
+        return nullptr;
+    }
+    if (lookup != RecordLookup::Found || size == 0 || !bytes) {
+        SetStatus(status, kStatusUnavailable);
+        return nullptr;
+    }
+    // L may not claim more bytes than the record has, so that nothing past the
+    // record is ever read.
+    if (size < kBlockOffset || ReadBigEndian16(bytes) > size - kBlockOffset) {
+        SetStatus(status, kStatusBadBlock);
+        return nullptr;
+    }
+    return UnpackRecordBlock(bytes + kBlockOffset, ReadBigEndian16(bytes), status);
+}
+
+// The block must hold blockLength bytes; the compressed data must lie inside
+// them (c + 8 <= L: a longer block is accepted, a shorter one would make the
+// decoder read past the record).
+uint8_t* UnpackRecordBlock(const uint8_t* block, uint32_t blockLength, int32_t* status) {
+    if (blockLength < kMinBlockLength) {
+        SetStatus(status, kStatusBadBlock);
+        return nullptr;
+    }
+    uint32_t compressedLength = ReadBigEndian16(block);
+    if (compressedLength == 0 || compressedLength + kBlockOverhead > blockLength) {
+        SetStatus(status, kStatusBadBlock);
+        return nullptr;
+    }
+    CompressedData descriptor{block + kBlockDataOffset, compressedLength, ReadBigEndian16(block + 2)};
+    return UnCompress(&descriptor, status);
+}
+
+// One forward pass into one buffer of exactly u + 2 bytes. Every token is
+// checked against both ends: the input ends at its c-th byte, and a
+// back-reference must point inside what has been written, so no record, however
+// damaged, makes the decoder read or write outside its buffers.
+uint8_t* UnCompress(const CompressedData* descriptor, int32_t* status) {
+    if (!descriptor || !descriptor->Data || descriptor->UncompressedLength == 0) {
+        SetStatus(status, kStatusBadDescriptor);
+        return nullptr;
+    }
+    size_t uncompressedLength = descriptor->UncompressedLength;
+    uint8_t* start = static_cast<uint8_t*>(PlainAlloc(uncompressedLength + 2));
+    if (!start) {
+        SetStatus(status, kStatusUnavailable);
+        return nullptr;
+    }
+    uint8_t* out = start;
+    uint8_t* const end = start + uncompressedLength;
+    const uint8_t* in = descriptor->Data;
+    const uint8_t* const inEnd = in + descriptor->CompressedLength;
+
+    while (out < end && in < inEnd) {
+        uint8_t token = *in++;
+        if (token >= 0x01 && token <= 0x08) {
+            // A run cut short by the end of the output is not read any further.
+            size_t count = token;
+            if (count > size_t(end - out)) count = size_t(end - out);
+            if (count > size_t(inEnd - in)) return FailCorrupt(start, status);
+            for (size_t i = 0; i < count; ++i) *out++ = *in++;
+        } else if (token < 0x80) {
+            *out++ = token;
+        } else if (token < 0xC0) {
+            if (in == inEnd) return FailCorrupt(start, status);
+            uint32_t pair = (uint32_t(token) << 8) | *in++;
+            size_t distance = (pair >> 3) & 0x7FF;
+            size_t length = (pair & 7) + 3;
+            if (distance == 0 || distance > size_t(out - start)) return FailCorrupt(start, status);
+            if (length > size_t(end - out)) length = size_t(end - out);
+            // Byte by byte: a distance shorter than the length repeats what
+            // this very copy has just written.
+            const uint8_t* from = out - distance;
+            for (size_t i = 0; i < length; ++i) *out++ = *from++;
+        } else {
+            *out++ = 0x20;
+            if (out == end) break;
+            *out++ = token ^ 0x80;
+        }
+    }
+    if (out != end) return FailCorrupt(start, status);
+    end[0] = 0;
+    end[1] = 0;
+    return start;
+}

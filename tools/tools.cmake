@@ -1,0 +1,6 @@
+# Native tools: the PalmDoc record compressor and container writer the book
+# builder uses, as the library orvendel_tools (unit tests and benchmarks link it).
+file(GLOB PALMDOC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/palmdoc/*.cpp)
+add_library(orvendel_tools STATIC ${PALMDOC_SOURCES})
+target_link_libraries(orvendel_tools PUBLIC orvendel_core)
+target_compile_options(orvendel_tools PRIVATE ${WARNINGS})
