@@ -1,0 +1,93 @@
+#include "view/win32/gdi_text_device.h"
+
+namespace {
+
+HFONT AsHfont(FontHandle font) { return reinterpret_cast<HFONT>(font); }
+FontHandle AsHandle(HGDIOBJ font) { return reinterpret_cast<FontHandle>(font); }
+const wchar_t* AsWide(const char16_t* units) { return reinterpret_cast<const wchar_t*>(units); }
+RECT AsRect(const Rect& box) { return RECT{box.Left, box.Top, box.Right, box.Bottom}; }
+
+}  // namespace
+
+FontHandle GdiTextDevice::MakeFont(const char16_t* faceName, int32_t height, int32_t weight) {
+    LOGFONTW font{};
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    if (faceName) {
+        for (int i = 0; i < LF_FACESIZE - 1 && faceName[i]; ++i)
+            font.lfFaceName[i] = wchar_t(faceName[i]);
+    }
+    return AsHandle(CreateFontIndirectW(&font));
+}
+
+FontHandle GdiTextDevice::SelectFont(FontHandle font) {
+    // Selecting nothing leaves the font as it is, so a caller that restores a
+    // "previous" font it never had does no harm.
+    if (!font) return AsHandle(GetCurrentObject(dc_, OBJ_FONT));
+    return AsHandle(SelectObject(dc_, AsHfont(font)));
+}
+
+void GdiTextDevice::DeleteFont(FontHandle font) {
+    if (font) DeleteObject(AsHfont(font));
+}
+
+TextMetrics GdiTextDevice::Metrics() {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc_, &metrics);
+    return TextMetrics{metrics.tmHeight, metrics.tmMaxCharWidth};
+}
+
+int32_t GdiTextDevice::PixelsPerInchY() { return GetDeviceCaps(dc_, LOGPIXELSY); }
+
+TextExtent GdiTextDevice::MeasureFit(const char16_t* units, int32_t count, int32_t maxWidth,
+                                     int32_t* fit) {
+    SIZE size{};
+    INT fitted = 0;
+    if (count > 0) GetTextExtentExPointW(dc_, AsWide(units), count, maxWidth, &fitted, nullptr, &size);
+    if (fit) *fit = fitted;
+    return TextExtent{size.cx, size.cy};
+}
+
+TextExtent GdiTextDevice::MeasureRun(const char16_t* units, int32_t count) {
+    SIZE size{};
+    if (count > 0) GetTextExtentPoint32W(dc_, AsWide(units), count, &size);
+    return TextExtent{size.cx, size.cy};
+}
+
+// DrawTextW (and ExtTextOutW without ETO_IGNORELANGUAGE) runs the bidirectional
+// algorithm over the characters: a run of Hebrew letters, which the article
+// stores in display order, would come out reversed and its brackets mirrored.
+// So the run is placed here as DrawTextW with DT_NOPREFIX | DT_SINGLELINE |
+// DT_VCENTER | DT_CENTER would place it, and drawn with the language processing
+// switched off. ExtTextOutW paints the background of the text's own cell when
+// the background mode is opaque, just as DrawTextW's inner call does; the rest
+// of the box is left alone.
+void GdiTextDevice::DrawRunCentred(const char16_t* units, int32_t count, const Rect& box) {
+    if (count <= 0) return;
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, AsWide(units), count, &size);
+    int x = box.Left + (box.Right - box.Left - size.cx) / 2;
+    int y = box.Top + (box.Bottom - box.Top - size.cy) / 2;
+    RECT clip = AsRect(box);
+    UINT alignment = SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ExtTextOutW(dc_, x, y, ETO_CLIPPED | ETO_IGNORELANGUAGE, &clip, AsWide(units), UINT(count),
+                nullptr);
+    if (alignment != GDI_ERROR) SetTextAlign(dc_, alignment);
+}
+
+Colour GdiTextDevice::TextColour() { return GetTextColor(dc_); }
+
+Colour GdiTextDevice::SetTextColour(Colour colour) { return SetTextColor(dc_, colour); }
+
+Colour GdiTextDevice::SetBackColour(Colour colour) { return SetBkColor(dc_, colour); }
+
+void GdiTextDevice::FillWhite(const Rect& box) {
+    RECT area = AsRect(box);
+    FillRect(dc_, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+void GdiTextDevice::DrawBlackRectangle(const Rect& box) {
+    HGDIOBJ previous = SelectObject(dc_, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc_, box.Left, box.Top, box.Right, box.Bottom);
+    SelectObject(dc_, previous);
+}
