@@ -1,0 +1,42 @@
+// The decompressed bytes of one article: a title block, a block with the verse
+// range, and one block per verse, every string right to left in display order.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/book/article_division.h"
+#include "tools/book/book_source.h"
+#include "view/article_view.h"
+
+constexpr uint8_t kRightToLeftCentred = kFormatRightToLeft | kFormatAlignCentre | kFormatParagraphEnd;
+constexpr uint8_t kTitleFormat = kRightToLeftCentred | 0x01;         // 0xD1, normal size
+constexpr uint8_t kVerseRangeFormat = kRightToLeftCentred | kFormatSmall;  // 0xD2
+constexpr uint8_t kVerseFormat = kFormatRightToLeft | kFormatAlignRight | 0x01;   // 0x31
+constexpr uint8_t kParagraphEndVerseFormat = kVerseFormat | kFormatParagraphEnd;  // 0xB1
+
+// Hang level 3, margin 0: the verse number hangs in a box of two widest
+// characters of the font, room for a three-letter number and a gap in the
+// Hebrew fonts tried (David CLM, Frank Ruehl CLM, Miriam CLM, DejaVu Sans),
+// where the widest character is about as wide as a wide Hebrew letter.
+constexpr uint8_t kVerseHangLevel = 3;
+constexpr uint8_t kVerseLayout = kVerseHangLevel << 6;   // 0xC0
+
+// The verse's block string in reading order: its number, a space, its text.
+std::string VerseLine(const SourceVerse& verse);
+// Bytes the verse's block takes: format, layout, string and its NUL.
+size_t VerseBlockSize(const SourceVerse& verse);
+
+// Titles in reading order (letter codes): "<book> <chapter>", with
+// ", <first>-<last>" for part of a chapter; and the verse-range line
+// "פסוקים <first>-<last>" ("פסוק <n>" for one verse).
+std::string ArticleTitle(const std::vector<SourceBook>& books, const ArticleRange& article);
+std::string VerseRangeLine(const std::vector<SourceBook>& books, const ArticleRange& article);
+// The article's entry in the contents: "פרק <chapter>", with ", <first>-<last>"
+// for part of a chapter.
+std::string ContentsArticleTitle(const std::vector<SourceBook>& books, const ArticleRange& article);
+
+// The whole decompressed article, ending with its last string's NUL and the
+// end marker 0.
+std::vector<uint8_t> ArticleMarkup(const std::vector<SourceBook>& books, const ArticleRange& article);
