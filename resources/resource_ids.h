@@ -1,0 +1,32 @@
+// Identifiers of the program's resources and of its menu, accelerator and
+// toolbar commands. Plain #defines: the resource compiler reads this file too.
+#pragma once
+
+#define IDR_MAIN_MENU 102
+#define IDR_ACCELERATORS 3
+#define IDI_ORVENDEL 101
+#define IDB_TOOLBAR 114
+#define IDB_GLYPH_PLUS 201    /* index list: a closed section */
+#define IDB_GLYPH_MINUS 202   /* index list: an open section */
+#define IDB_GLYPH_PAGE 203    /* index list: an article */
+
+#define IDM_ABOUT 40004
+#define IDM_CHECK_FOR_UPDATES 129
+#define IDM_CHOOSE_ARTICLE 119
+#define IDM_CHOOSE_ARTICLE_ALIAS 107   /* no menu item or key sends it */
+#define IDM_FONT 40006
+#define IDM_REVERSE 122
+#define IDM_COPY 40007
+#define IDM_APPEND_TO_CLIPBOARD 40009
+#define IDM_PRINT 40008
+#define IDM_EXIT 40005
+#define IDM_BOOKMARK 123
+#define IDM_PREVIOUS_ARTICLE 110
+#define IDM_NEXT_ARTICLE 109
+#define IDM_SEARCH 116
+#define IDM_SEARCH_AGAIN 117
+
+/* The toolbar's control id and the number of pictures in its bitmap strip. */
+#define IDC_TOOLBAR 1
+#define TOOLBAR_IMAGE_COUNT 6
+#define TOOLBAR_IMAGE_SIZE 16
