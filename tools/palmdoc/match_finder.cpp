@@ -5,12 +5,21 @@
 namespace palmdoc {
 namespace {
 
-constexpr size_t kHashBits = 16;
+constexpr unsigned kMinHashBits = 8;
+constexpr unsigned kMaxHashBits = 16;
 constexpr uint32_t kNoPosition = UINT32_MAX;
 
-uint32_t HashOfThree(const uint8_t* bytes) {
+// About one chain head per input byte: a small record does not pay for a
+// table sized for the largest.
+unsigned HashBitsFor(size_t size) {
+    unsigned bits = kMinHashBits;
+    while (bits < kMaxHashBits && (size_t(1) << bits) < size) ++bits;
+    return bits;
+}
+
+uint32_t HashOfThree(const uint8_t* bytes, unsigned bits) {
     uint32_t key = (uint32_t(bytes[0]) << 16) | (uint32_t(bytes[1]) << 8) | bytes[2];
-    return (key * 2654435761u) >> (32 - kHashBits);
+    return (key * 2654435761u) >> (32 - bits);
 }
 
 }  // namespace
@@ -21,10 +30,11 @@ uint32_t HashOfThree(const uint8_t* bytes) {
 std::vector<LongestMatch> FindLongestMatches(const uint8_t* data, size_t size) {
     std::vector<LongestMatch> matches(size, LongestMatch{0, 0});
     if (size < kMinMatchLength) return matches;
-    std::vector<uint32_t> head(size_t(1) << kHashBits, kNoPosition);
+    unsigned hashBits = HashBitsFor(size);
+    std::vector<uint32_t> head(size_t(1) << hashBits, kNoPosition);
     std::vector<uint32_t> previous(size, kNoPosition);
     for (size_t position = 0; position + kMinMatchLength <= size; ++position) {
-        uint32_t hash = HashOfThree(data + position);
+        uint32_t hash = HashOfThree(data + position, hashBits);
         size_t limit = size - position < kMaxMatchLength ? size - position : kMaxMatchLength;
         LongestMatch best{0, 0};
         for (uint32_t candidate = head[hash];
