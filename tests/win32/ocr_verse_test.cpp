@@ -7,13 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "settings/allocation.h"
 #include "settings/app_settings.h"
+#include "settings/platform_ports.h"
+#include "store/record_loader.h"
+#include "store/win32/resource_record_source.h"
 #include "tests/win32/support/dib_canvas.h"
 #include "tests/win32/support/hebrew_text.h"
+#include "view/article_view.h"
 #include "view/letter_codes.h"
 #include "view/win32/gdi_text_device.h"
 
@@ -113,6 +118,25 @@ protected:
         CreateDirectoryW(WinePath(BinaryDir() + "/ocr").c_str(), nullptr);
     }
     void TearDown() override { ClearAppSettings(); }
+
+    // Writes the area of canvas as ocr/<name>.bmp in the build tree and
+    // returns what tesseract reads in it.
+    std::u16string ReadLine(const DibCanvas& canvas, const Rect& area, const std::string& name) {
+        const std::string image = BinaryDir() + "/ocr/" + name + ".bmp";
+        EXPECT_TRUE(canvas.SaveBmp(WinePath(image), area));
+        std::string failure;
+        std::u16string read = Recognise(image, &failure);
+        EXPECT_TRUE(failure.empty()) << failure;
+        return read;
+    }
+
+    void ExpectGenesis1v1(const std::u16string& read) {
+        // Recognition may miss a letter here and there; the words it does read
+        // must follow one another as the verse has them.
+        std::vector<std::u16string> found = HebrewWords(read);
+        EXPECT_GE(WordsFoundInOrder(HebrewWords(kGenesis1v1), found), 5) << ToUtf8(read);
+        EXPECT_EQ(WordsFoundInOrder(HebrewWords(u"בראשית ברא אלהים"), found), 3) << ToUtf8(read);
+    }
 };
 
 TEST_F(OcrVerse, VerseStoredInDisplayOrderReadsInReadingOrder) {
@@ -135,18 +159,39 @@ TEST_F(OcrVerse, VerseStoredInDisplayOrderReadsInReadingOrder) {
     device.DeleteFont(font);
     PlainFree(const_cast<char16_t*>(units));
 
-    const std::string image = BinaryDir() + "/ocr/genesis_1_1.bmp";
-    ASSERT_TRUE(canvas.SaveBmp(WinePath(image)));
-    std::string failure;
-    std::u16string read = Recognise(image, &failure);
-    ASSERT_TRUE(failure.empty()) << failure;
+    ExpectGenesis1v1(ReadLine(canvas, Rect{0, 0, 1500, 160}, "genesis_1_1_run"));
+}
 
-    // Recognition may miss a letter here and there; the words it does read
-    // must follow one another as the verse has them.
-    std::vector<std::u16string> expected = HebrewWords(kGenesis1v1);
-    std::vector<std::u16string> found = HebrewWords(read);
-    EXPECT_GE(WordsFoundInOrder(expected, found), 5) << ToUtf8(read);
-    EXPECT_EQ(WordsFoundInOrder(HebrewWords(u"בראשית ברא אלהים"), found), 3) << ToUtf8(read);
+// The book's first article, laid out and drawn by the view as the program
+// shows it: the line of its first verse reads as Genesis 1:1.
+TEST_F(OcrVerse, FirstVerseOfTheBookReadsInReadingOrder) {
+    ResourceRecordSource records(GetModuleHandleW(nullptr));
+    PlatformPorts saved = Ports;
+    Ports.Records = &records;
+    std::memcpy(AppSettings.Font.FontName, kFace, sizeof kFace);
+    AppSettings.Font.FontSize = 28;
+
+    const Rect viewRect{20, 20, 1580, 880};
+    DibCanvas canvas(1600, 900);
+    GdiTextDevice device(canvas.Dc());
+    ArticleView* view = CreateArticleView(&device, &viewRect, &AppSettings.Font, 100);
+    ASSERT_NE(view, nullptr);
+    uint8_t* article = LoadRecord(1, nullptr);
+    ASSERT_NE(article, nullptr);
+    ASSERT_EQ(LayoutArticle(view, article, 1), kLayoutDone);
+    ASSERT_EQ(DrawArticleView(view, 1), 0);
+
+    // The title, the verse range, then the first verse's line with its number
+    // hanging at the right.
+    int32_t y = view->Top;
+    const ArticleLine* line = view->Lines;
+    for (int i = 0; i < 2; ++i, ++line) y += line->Height * ((line->Format & kFormatParagraphEnd) ? 2 : 1);
+    ASSERT_NE(line->HangWidth, 0);
+    Rect verse{line->X - 8, y, line->X + line->Width + 8, y + line->Height};
+    ExpectGenesis1v1(ReadLine(canvas, verse, "genesis_1_1_article"));
+
+    DestroyArticleView(view, 1);
+    Ports = saved;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 DibCanvas::DibCanvas(int width, int height)
     : width_(width), height_(height), stride_((width * 3 + 3) & ~3) {
@@ -84,23 +86,36 @@ int DibCanvas::CountDifferences(const DibCanvas& other) const {
 }
 
 bool DibCanvas::SaveBmp(const std::wstring& path) const {
+    return SaveBmp(path, Rect{0, 0, width_, height_});
+}
+
+bool DibCanvas::SaveBmp(const std::wstring& path, const Rect& area) const {
     GdiFlush();
+    const int width = area.Right - area.Left, height = area.Bottom - area.Top;
+    if (area.Left < 0 || area.Top < 0 || area.Right > width_ || area.Bottom > height_ ||
+        width <= 0 || height <= 0)
+        return false;
+    const int stride = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
-    header.biWidth = width_;
-    header.biHeight = -height_;
+    header.biWidth = width;
+    header.biHeight = -height;
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    header.biSizeImage = DWORD(stride_) * height_;
+    header.biSizeImage = DWORD(stride) * height;
     file.bfType = 0x4D42;   // "BM"
     file.bfOffBits = sizeof(file) + sizeof(header);
     file.bfSize = file.bfOffBits + header.biSizeImage;
     FILE* out = _wfopen(path.c_str(), L"wb");
     if (!out) return false;
     bool written = fwrite(&file, sizeof(file), 1, out) == 1 &&
-                   fwrite(&header, sizeof(header), 1, out) == 1 &&
-                   fwrite(bits_, header.biSizeImage, 1, out) == 1;
+                   fwrite(&header, sizeof(header), 1, out) == 1;
+    std::string row(size_t(stride), '\0');
+    for (int y = area.Top; written && y < area.Bottom; ++y) {
+        std::memcpy(row.data(), bits_ + size_t(y) * stride_ + size_t(area.Left) * 3, size_t(width) * 3);
+        written = fwrite(row.data(), row.size(), 1, out) == 1;
+    }
     return fclose(out) == 0 && written;
 }

@@ -32,6 +32,8 @@ public:
     // Pixels of the whole canvas that differ from the same pixel of other.
     int CountDifferences(const DibCanvas& other) const;
     bool SaveBmp(const std::wstring& path) const;
+    // Only the pixels inside area (which must lie on the canvas).
+    bool SaveBmp(const std::wstring& path, const Rect& area) const;
 
 private:
     Colour Stored(int x, int y) const;   // without flushing GDI's batch
