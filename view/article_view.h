@@ -29,6 +29,14 @@ constexpr int32_t kLayoutRefused = 0xFFFC;
 constexpr int32_t kLayoutOutOfMemory = 0xFFFE;
 constexpr int32_t kNoView = -1;
 constexpr int32_t kBadSize = -5;
+constexpr int32_t kGrowFailed = -2;        // 0xFFFE as a 16-bit status
+
+// Offsets into an article are 16-bit: bytes at or past this offset are never
+// laid out.
+constexpr uint32_t kArticleOffsetLimit = 0x10000;
+// Line-table entries a layout makes at most, so that LineCapacity, LineCount and
+// DisplayLineCount stay 16-bit counts; the layout ends an article there.
+constexpr int32_t kMaxLineCount = 0xFF00;
 
 struct FontSpec {
     char16_t FontName[32];   // NUL-terminated, at most 31 characters
@@ -80,7 +88,15 @@ int32_t SetArticleFont(ArticleView* view, const FontSpec* fontSpec);
 FontHandle SelectFormatFont(ArticleView* view, uint16_t formatWord);
 
 // Line layout.
+// bytes is a decompressed article as the record loader hands it over: its data,
+// then zero bytes at u and u + 1. The walk reads no further than the first
+// 65,536 bytes and stops at the end marker.
 int32_t LayoutArticle(ArticleView* view, uint8_t* bytes, int32_t releasePrevious);
+// The same for an article of a known size (the readable bytes at bytes): every
+// byte at or past size reads as zero, so a truncated or corrupt article ends
+// there instead of leading the walk outside it.
+int32_t LayoutSizedArticle(ArticleView* view, uint8_t* bytes, uint32_t size,
+                           int32_t releasePrevious);
 // Measures count bytes of run against *maxWidth; on return *count is the number
 // that fit and *maxWidth their width. Reverse is suspended while measuring.
 void FitText(TextDevice* dc, const uint8_t* run, int32_t* maxWidth, int32_t* count);
