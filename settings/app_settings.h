@@ -42,6 +42,9 @@ struct AppSettingsRecord {
     uint16_t BookmarkCount;
     uint16_t* Bookmarks;
     uint32_t BookmarkPromptFlags;
+    // Set once LoadSettings has read the store; shutdown writes only then, and
+    // only once. Never stored.
+    bool SettingsLoaded;
 };
 
 extern AppSettingsRecord AppSettings;

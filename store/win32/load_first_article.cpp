@@ -1,0 +1,55 @@
+#include "store/win32/load_first_article.h"
+
+#include <memory>
+
+#include "settings/app_settings.h"
+#include "store/navigation.h"
+#include "view/article_view.h"
+#include "view/win32/gdi_text_device.h"
+
+namespace {
+
+struct ScreenDevice {
+    HWND Window = nullptr;
+    HDC Dc = nullptr;
+    std::unique_ptr<GdiTextDevice> Device;
+};
+ScreenDevice screen;
+
+int32_t ToolbarHeight(HWND toolbar) {
+    RECT box = {};
+    GetWindowRect(toolbar, &box);
+    return box.bottom - box.top;
+}
+
+}  // namespace
+
+void LoadFirstArticle(HWND window) {
+    // A window made again in the same process starts from a clean slate.
+    if (AppSettings.View) {
+        DestroyArticleView(AppSettings.View, 1);
+        AppSettings.View = nullptr;
+    }
+    ReleaseViewDc(screen.Window);
+    screen.Device.reset();
+
+    HDC dc = GetDC(window);
+    if (!dc) return;
+    screen.Window = window;
+    screen.Dc = dc;
+    screen.Device = std::make_unique<GdiTextDevice>(dc);
+
+    RECT client = {};
+    GetClientRect(window, &client);
+    HWND toolbar = static_cast<HWND>(AppSettings.Toolbar);
+    Rect viewRect = ArticleViewRectangle(Rect{client.left, client.top, client.right, client.bottom},
+                                         toolbar != nullptr, toolbar ? ToolbarHeight(toolbar) : 0,
+                                         AppSettings.SurroundingGutter);
+    ShowFirstArticle(window, screen.Device.get(), viewRect);
+}
+
+void ReleaseViewDc(HWND window) {
+    if (!screen.Dc) return;
+    ReleaseDC(screen.Window, screen.Dc);
+    screen.Dc = nullptr;
+}

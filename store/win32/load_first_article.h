@@ -1,0 +1,16 @@
+// The screen view's creation on the main window, and the release of its
+// device context when the window goes.
+#pragma once
+#include <windows.h>
+
+// Called once from the main window's WM_CREATE after the toolbar exists: takes
+// the window's device context for the life of the window, creates the view on
+// it and shows the current article ("Resource not found" when it cannot be
+// loaded; no view and no message when the view cannot be made).
+void LoadFirstArticle(HWND window);
+
+// WM_DESTROY, before SaveAndQuit: releases the device context taken by
+// LoadFirstArticle. The text device object around it stays until the view is
+// gone (the view deletes its fonts through it, which needs no device context);
+// it is freed by the next LoadFirstArticle or at process exit.
+void ReleaseViewDc(HWND window);
