@@ -54,6 +54,13 @@ add_library(orvendel_win32_support STATIC ${WIN32_SUPPORT_SOURCES}
 target_include_directories(orvendel_win32_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvendel_win32_support PUBLIC orvendel_platform gtest)
 
+# Wine keeps a window's scroll bar and menu inside the owning process, so the
+# tests read them through a hook DLL set on the program's thread.
+add_library(window_state_probe SHARED ${CMAKE_SOURCE_DIR}/tests/win32/probe/window_state_probe.cpp)
+set_target_properties(window_state_probe PROPERTIES PREFIX "")
+target_include_directories(window_state_probe PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(window_state_probe PRIVATE user32)
+
 # One program per tests/win32/<name>_test.cpp, with <name>_test.rc when present.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 foreach(source ${WIN32_TEST_SOURCES})
@@ -64,6 +71,7 @@ foreach(source ${WIN32_TEST_SOURCES})
   endif()
   add_executable(${name} ${test_sources})
   target_link_libraries(${name} PRIVATE orvendel_win32_support gtest_main)
+  add_dependencies(${name} window_state_probe)
   if(ORVENDEL_GENERATED_DIR)
     target_include_directories(${name} PRIVATE ${ORVENDEL_GENERATED_DIR})
   endif()
@@ -78,7 +86,7 @@ file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win32/
 foreach(source ${WIN32_BENCH_SOURCES})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
-  target_link_libraries(${name} PRIVATE orvendel_platform)
+  target_link_libraries(${name} PRIVATE orvendel_platform psapi)
   if(TARGET orvendel_app)
     target_link_libraries(${name} PRIVATE orvendel_app)
   endif()

@@ -1,0 +1,21 @@
+// Lines of text found in a capture: bands of rows that hold ink (pixels
+// clearly darker than the white page), each with the box around its ink.
+#pragma once
+#include <vector>
+
+#include "tests/win32/support/window_capture.h"
+
+struct InkRow {
+    int Top = 0;
+    int Bottom = 0;      // exclusive
+    int Left = 0;
+    int Right = 0;       // exclusive
+    int InkPixels = 0;
+    int BluePixels = 0;  // ink whose blue clearly outweighs red and green
+};
+
+bool IsInk(uint32_t pixel);
+// The rows of ink inside the rectangle [left, right) x [top, bottom) of the
+// capture, from the top; bands closer than mergeGap rows are one row (the
+// dots and marks above and below Hebrew letters).
+std::vector<InkRow> FindInkRows(const Capture& capture, const RECT& area, int mergeGap = 2);
