@@ -79,6 +79,14 @@ protected:
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
     }
+    static void ExpectWindowAt(HWND window, LONG left, LONG top, LONG width, LONG height) {
+        RECT frame;
+        GetWindowRect(window, &frame);
+        EXPECT_EQ(frame.left, left);
+        EXPECT_EQ(frame.top, top);
+        EXPECT_EQ(frame.right - frame.left, width);
+        EXPECT_EQ(frame.bottom - frame.top, height);
+    }
 };
 
 }  // namespace
@@ -209,12 +217,7 @@ TEST_F(RegistrySettings, PlacementSurvivesClosingAndOpening) {
 
     HWND reopened = MakeWindow();
     RestoreWindowPlacement(reopened, SW_SHOWDEFAULT);
-    RECT frame;
-    GetWindowRect(reopened, &frame);
-    EXPECT_EQ(frame.left, 50);
-    EXPECT_EQ(frame.top, 60);
-    EXPECT_EQ(frame.right - frame.left, 400);
-    EXPECT_EQ(frame.bottom - frame.top, 300);
+    ExpectWindowAt(reopened, 50, 60, 400, 300);
     EXPECT_TRUE(IsWindowVisible(reopened));
     DestroyWindow(reopened);
 }
@@ -234,12 +237,7 @@ TEST_F(RegistrySettings, MaximizedWindowStoresItsRestoredSize) {
     EXPECT_TRUE(IsZoomed(reopened));
     // Restoring it brings back the rectangle it had before it was maximized.
     ShowWindow(reopened, SW_RESTORE);
-    RECT frame;
-    GetWindowRect(reopened, &frame);
-    EXPECT_EQ(frame.left, 70);
-    EXPECT_EQ(frame.top, 80);
-    EXPECT_EQ(frame.right - frame.left, 420);
-    EXPECT_EQ(frame.bottom - frame.top, 310);
+    ExpectWindowAt(reopened, 70, 80, 420, 310);
     DestroyWindow(reopened);
 }
 
