@@ -20,6 +20,7 @@
 #include "settings/platform_ports.h"
 #include "store/record_loader.h"
 #include "store/record_source.h"
+#include "tests/win32/support/book_articles.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"
 #include "view/win32/gdi_text_device.h"
@@ -121,16 +122,6 @@ std::wstring GeneratedDir(int argc, char** argv) {
     if (!dir.empty() && dir[0] == L'/') dir = L"Z:" + dir;
     std::replace(dir.begin(), dir.end(), L'/', L'\\');
     return dir;
-}
-
-// Bytes of a decompressed article: its blocks and the end marker.
-size_t ArticleSize(const uint8_t* bytes) {
-    size_t p = 0;
-    while (bytes[p] != 0) {
-        p += 2;
-        p += std::strlen(reinterpret_cast<const char*>(bytes + p)) + 1;
-    }
-    return p + 1;
 }
 
 double NowMs() {
@@ -238,7 +229,7 @@ uint8_t* JoinedArticle(size_t* size) {
     for (int number = 1; number <= kArticleCount && joined.size() < kLongArticleBytes; ++number) {
         uint8_t* bytes = LoadRecord(number, nullptr);
         if (!bytes) continue;
-        joined.insert(joined.end(), bytes, bytes + ArticleSize(bytes) - 1);
+        joined.insert(joined.end(), bytes, bytes + DecompressedArticleSize(bytes) - 1);
         PlainFree(bytes);
     }
     joined.insert(joined.end(), 3, 0);
@@ -321,18 +312,8 @@ int main(int argc, char** argv) {
     Ports.Records = &records;
     Ports.Messages = &messages;
 
-    int largest = 0;
     size_t largestSize = 0;
-    for (int number = 1; number <= kArticleCount; ++number) {
-        uint8_t* bytes = LoadRecord(number, nullptr);
-        if (!bytes) continue;
-        size_t size = ArticleSize(bytes);
-        if (size > largestSize) {
-            largestSize = size;
-            largest = number;
-        }
-        PlainFree(bytes);
-    }
+    int largest = LargestArticle(&largestSize);
     if (largest == 0) {
         std::fprintf(stderr, "no records found in %ls\\records\n", GeneratedDir(argc, argv).c_str());
         return 2;

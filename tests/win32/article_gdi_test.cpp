@@ -16,6 +16,7 @@
 #include "settings/platform_ports.h"
 #include "store/record_loader.h"
 #include "store/win32/resource_record_source.h"
+#include "tests/win32/support/book_articles.h"
 #include "tests/win32/support/dib_canvas.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"
@@ -38,16 +39,6 @@ public:
     }
 };
 
-// Bytes of a decompressed article: its blocks and the end marker.
-size_t ArticleSize(const uint8_t* bytes) {
-    size_t p = 0;
-    while (bytes[p] != 0) {
-        p += 2;
-        p += std::strlen(reinterpret_cast<const char*>(bytes + p)) + 1;
-    }
-    return p + 1;
-}
-
 bool IsGrey(Colour colour) {
     return (colour & 0xFF) == ((colour >> 8) & 0xFF) && (colour & 0xFF) == ((colour >> 16) & 0xFF);
 }
@@ -67,17 +58,7 @@ protected:
         PlatformPorts saved = Ports;
         Ports.Records = &source;
         Ports.Messages = &messages;
-        size_t largest = 0;
-        for (int number = 1; number <= kArticleCount; ++number) {
-            uint8_t* bytes = LoadRecord(number, nullptr);
-            if (!bytes) continue;
-            size_t size = ArticleSize(bytes);
-            if (size > largest) {
-                largest = size;
-                largestArticle_ = number;
-            }
-            PlainFree(bytes);
-        }
+        largestArticle_ = LargestArticle();
         Ports = saved;
     }
 
