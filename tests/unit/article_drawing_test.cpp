@@ -96,6 +96,18 @@ TEST_F(ArticleDrawing, TopLineAtTheDisplayLineCountDrawsAnEmptyPage) {
     EXPECT_EQ(article.View.TopLine, article.View.DisplayLineCount);
 }
 
+TEST_F(ArticleDrawing, TheWalkToTheTopLineStopsAtTheEndOfTheTable) {
+    AddFiveParagraphs();
+    // Counts that promise more lines than the table holds.
+    article.View.DisplayLineCount = 50;
+    article.View.TopLine = 40;
+
+    EXPECT_EQ(DrawArticleView(&article.View, 1), 0);
+
+    EXPECT_TRUE(article.Device.Runs.empty());
+    EXPECT_EQ(article.View.PageEnd, article.ZeroEntry());
+}
+
 TEST_F(ArticleDrawing, TopLineBeyondTheArticleIsMovedToMaxTopLine) {
     AddFiveParagraphs();
     article.View.TopLine = 40;
