@@ -16,10 +16,12 @@ constexpr uint8_t kVerseRangeFormat = kRightToLeftCentred | kFormatSmall;  // 0x
 constexpr uint8_t kVerseFormat = kFormatRightToLeft | kFormatAlignRight | 0x01;   // 0x31
 constexpr uint8_t kParagraphEndVerseFormat = kVerseFormat | kFormatParagraphEnd;  // 0xB1
 
-// Hang level 3, margin 0: the verse number hangs in a box of two widest
-// characters of the font, room for a three-letter number and a gap in the
-// Hebrew fonts tried (David CLM, Frank Ruehl CLM, Miriam CLM, DejaVu Sans),
-// where the widest character is about as wide as a wide Hebrew letter.
+// Hang level 3, margin 0: the verse number hangs in a box of two of the font's
+// widest characters, the widest box there is. The book's widest three-letter
+// numbers need 1.4 to 1.8 times tmMaxCharWidth in the Culmus faces (Miriam
+// and Simple CLM the most), more than the 1.5 times of level 2; at level 3
+// they fit every Hebrew face tried, with a gap of a space or more before the
+// verse in David, Frank Ruehl and DejaVu Sans and a few pixels in Miriam.
 constexpr uint8_t kVerseHangLevel = 3;
 constexpr uint8_t kVerseLayout = kVerseHangLevel << 6;   // 0xC0
 
