@@ -105,10 +105,7 @@ void WholeBook(benchmark::State& state) {
     FakeTextDevice device;
     const int32_t width = int32_t(state.range(0));
     const Rect rectangle{10, 10, 10 + width, 10 + kViewHeight};
-    FontSpec spec{};
-    std::memcpy(spec.FontName, u"David CLM", sizeof(u"David CLM"));
-    spec.FontSize = 12;
-    spec.FontAsciiBase = kUnicodeBase;
+    const FontSpec spec = TestFontSpec(u"David CLM", 12);
     ArticleView* view = CreateArticleView(&device, &rectangle, &spec, 100);
 
     int64_t lines = 0;

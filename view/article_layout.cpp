@@ -7,12 +7,12 @@
 #include "settings/app_settings.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"
+#include "view/line_runs.h"
 
 namespace {
 constexpr uint8_t kSpace = 0x20;
 constexpr uint8_t kHyphen = 0x2D;
 constexpr uint16_t kNormalFormatWord = 1;
-constexpr uint16_t kFormatFontBits = 0x1F;
 constexpr int32_t kTableGrowth = 128;
 constexpr int32_t kDisplayLineLimit = 0xFFFF;
 // Rule lengths above this are a share of the view width: (R - 160) x 2 percent.

@@ -1,8 +1,10 @@
 #include "tests/fakes/article_bytes.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/allocation.h"
+#include "view/letter_codes.h"
 
 std::vector<uint8_t> ArticleMarkup(const std::vector<TestBlock>& blocks) {
     std::vector<uint8_t> bytes;
@@ -25,3 +27,12 @@ uint8_t* NewBuffer(const std::vector<uint8_t>& data) {
 }
 
 uint8_t* NewArticle(const std::vector<TestBlock>& blocks) { return NewBuffer(ArticleMarkup(blocks)); }
+
+FontSpec TestFontSpec(const std::u16string& faceName, int32_t size) {
+    FontSpec spec{};
+    const size_t units = std::min(faceName.size(), sizeof spec.FontName / sizeof spec.FontName[0] - 1);
+    std::memcpy(spec.FontName, faceName.data(), units * sizeof(char16_t));
+    spec.FontSize = size;
+    spec.FontAsciiBase = kUnicodeBase;
+    return spec;
+}

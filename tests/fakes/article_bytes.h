@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "view/article_view.h"
+
 struct TestBlock {
     uint8_t Format;
     uint8_t Layout;
@@ -19,3 +21,7 @@ std::vector<uint8_t> ArticleMarkup(const std::vector<TestBlock>& blocks);
 // u + 1. The caller (or the view that takes it) releases it with PlainFree.
 uint8_t* NewArticle(const std::vector<TestBlock>& blocks);
 uint8_t* NewBuffer(const std::vector<uint8_t>& data);
+
+// The font description a test view is made with: face, size in points and
+// the Unicode letter base.
+FontSpec TestFontSpec(const std::u16string& faceName, int32_t size);

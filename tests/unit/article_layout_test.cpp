@@ -38,10 +38,7 @@ protected:
 
     void MakeView(int32_t width, int32_t height = 400, int32_t capacity = 100) {
         const Rect rectangle{10, 5, 10 + width, 5 + height};
-        FontSpec spec{};
-        std::memcpy(spec.FontName, u"David CLM", sizeof(u"David CLM"));
-        spec.FontSize = 12;
-        spec.FontAsciiBase = kUnicodeBase;
+        const FontSpec spec = TestFontSpec(u"David CLM", 12);
         view = CreateArticleView(&device, &rectangle, &spec, capacity);
         ASSERT_NE(view, nullptr);
     }

@@ -12,14 +12,6 @@
 #include "view/mul_div.h"
 
 namespace {
-FontSpec MakeFontSpec(const std::u16string& name, int32_t size) {
-    FontSpec spec{};
-    std::memcpy(spec.FontName, name.c_str(), (name.size() + 1) * sizeof(char16_t));
-    spec.FontSize = size;
-    spec.FontAsciiBase = kUnicodeBase;
-    return spec;
-}
-
 class ArticleViewModel : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,7 +26,7 @@ protected:
 
     ArticleView* Create(int32_t fontSize, int32_t capacity = 100) {
         const Rect rectangle{10, 20, 330, 220};
-        const FontSpec spec = MakeFontSpec(u"David CLM", fontSize);
+        const FontSpec spec = TestFontSpec(u"David CLM", fontSize);
         view = CreateArticleView(&device, &rectangle, &spec, capacity);
         return view;
     }
@@ -68,7 +60,7 @@ TEST(MulDiv, ReportsZeroDivisorAndOverflowAsMinusOne) {
 }
 
 TEST_F(ArticleViewModel, CreateWithoutDeviceGivesNone) {
-    const FontSpec spec = MakeFontSpec(u"David CLM", 12);
+    const FontSpec spec = TestFontSpec(u"David CLM", 12);
     EXPECT_EQ(CreateArticleView(nullptr, nullptr, &spec, 100), nullptr);
 }
 
@@ -90,7 +82,7 @@ TEST_F(ArticleViewModel, CreateTakesRectangleFontAndTable) {
 }
 
 TEST_F(ArticleViewModel, CreateWithoutRectangleOrCapacityLeavesThemZero) {
-    const FontSpec spec = MakeFontSpec(u"David CLM", 12);
+    const FontSpec spec = TestFontSpec(u"David CLM", 12);
     view = CreateArticleView(&device, nullptr, &spec, 0);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->Width, 0);
@@ -111,7 +103,7 @@ TEST_F(ArticleViewModel, CreateWithoutMemoryGivesNone) {
 }
 
 TEST_F(ArticleViewModel, OperationsWithoutViewRefuse) {
-    const FontSpec spec = MakeFontSpec(u"David CLM", 12);
+    const FontSpec spec = TestFontSpec(u"David CLM", 12);
     EXPECT_EQ(ResizeArticleView(nullptr, 10, 10), kNoView);
     EXPECT_EQ(SetArticleFont(nullptr, &spec), kNoView);
     EXPECT_EQ(SelectFormatFont(nullptr, 1), nullptr);
@@ -244,7 +236,7 @@ TEST_F(ArticleViewModel, SetFontRemakesEveryCachedFontAndRedraws) {
     uint8_t* text = NewArticle({{0xB1, 0, "aaaa bbbb"}});
     ASSERT_EQ(LayoutArticle(view, text, 0), kLayoutDone);
     const FakeFont& old = FontFor(0xB1);
-    const FontSpec bigger = MakeFontSpec(u"Miriam CLM", 24);
+    const FontSpec bigger = TestFontSpec(u"Miriam CLM", 24);
     device.ClearRecording();
     EXPECT_EQ(SetArticleFont(view, &bigger), 0);
     EXPECT_TRUE(old.Deleted);
@@ -258,7 +250,7 @@ TEST_F(ArticleViewModel, SetFontRemakesEveryCachedFontAndRedraws) {
 
 TEST_F(ArticleViewModel, SetFontReportsAFailedLayout) {
     Create(12);
-    const FontSpec spec = MakeFontSpec(u"Miriam CLM", 24);
+    const FontSpec spec = TestFontSpec(u"Miriam CLM", 24);
     EXPECT_EQ(SetArticleFont(view, &spec), 1);   // no text to lay out
     EXPECT_EQ(view->Font.FontSize, 24);
 }

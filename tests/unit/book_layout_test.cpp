@@ -14,6 +14,7 @@
 #include "settings/allocation.h"
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
+#include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/fake_text_device.h"
 #include "tools/book/book_records.h"
@@ -86,9 +87,7 @@ TEST_P(BookLayout, EveryLetterLandsOnExactlyOneLineInsideTheView) {
     const int32_t width = GetParam();
     FakeTextDevice device;
     const Rect rectangle{10, 10, 10 + width, 10 + 560};
-    FontSpec spec{};
-    std::memcpy(spec.FontName, u"David CLM", sizeof(u"David CLM"));
-    spec.FontSize = 12;
+    const FontSpec spec = TestFontSpec(u"David CLM", 12);
     ArticleView* view = CreateArticleView(&device, &rectangle, &spec, 100);
     ASSERT_NE(view, nullptr);
 
