@@ -18,7 +18,7 @@ constexpr uint8_t kParagraphEndVerseFormat = kVerseFormat | kFormatParagraphEnd;
 
 // Hang level 3, margin 0: the verse number hangs in a box of two of the font's
 // widest characters, the widest box there is. The book's widest three-letter
-// numbers need 1.4 to 1.8 times tmMaxCharWidth in the Culmus faces (Miriam
+// numbers need 1.3 to 1.9 times tmMaxCharWidth in the Culmus faces (Miriam
 // and Simple CLM the most), more than the 1.5 times of level 2; at level 3
 // they fit every Hebrew face tried, with a gap of a space or more before the
 // verse in David, Frank Ruehl and DejaVu Sans and a few pixels in Miriam.
