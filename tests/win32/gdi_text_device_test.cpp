@@ -143,18 +143,57 @@ TEST_F(GdiTextDeviceTest, CentresTheRunInItsBoxAndPaintsOnlyItsCellWhenOpaque) {
     Rect box{20, 10, 420, 150};
     device_.DrawRunCentred(text.c_str(), 3, box);
 
-    int x = box.Left + (box.Right - box.Left - extent.Width) / 2;
-    int y = box.Top + (box.Bottom - box.Top - extent.Height) / 2;
     Rect cell = canvas_.InkBounds(Rect{0, 0, kWidth, kHeight});
-    EXPECT_EQ(cell.Left, x);
-    EXPECT_EQ(cell.Top, y);
-    EXPECT_EQ(cell.Right, x + extent.Width - 1);
-    EXPECT_EQ(cell.Bottom, y + extent.Height - 1);
+    EXPECT_EQ(cell.Right - cell.Left + 1, extent.Width);
+    EXPECT_EQ(cell.Bottom - cell.Top + 1, extent.Height);
+    EXPECT_NEAR(cell.Left - box.Left, box.Right - 1 - cell.Right, 1);
+    EXPECT_NEAR(cell.Top - box.Top, box.Bottom - 1 - cell.Bottom, 1);
     // The box around the cell stays as it was: DrawTextW fills no more either.
     EXPECT_EQ(canvas_.Pixel(box.Left, box.Top), kWhite);
     EXPECT_EQ(canvas_.Pixel(box.Right - 1, box.Bottom - 1), kWhite);
-    EXPECT_EQ(canvas_.Pixel(x, y), kYellow);
+    EXPECT_EQ(canvas_.Pixel(cell.Left, cell.Top), kYellow);
     EXPECT_GT(canvas_.CountPixels(cell, kBlack), 0);
+}
+
+// Text that needs no reordering comes out pixel for pixel as DrawTextW with
+// DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER draws it, background
+// included, in boxes wider, narrower, taller and shorter than the text.
+TEST_F(GdiTextDeviceTest, PlacesARunWhereDrawTextPlacesIt) {
+    const std::u16string text = u"Kestrane (12) & co";
+    // Two sizes, so that both an even and an odd text height are centred.
+    for (int32_t emHeight : {-40, -25}) {
+        FontHandle font = device_.MakeFont(u"DejaVu Sans", emHeight, 400);
+        device_.SelectFont(font);
+        const int32_t width = ExtentOf(canvas_.Dc(), text);
+        const int32_t height = device_.Metrics().Height;
+        const Rect boxes[] = {
+            {10, 10, 10 + width, 10 + height},           // the measured box the view uses
+            {11, 7, 11 + width + 41, 7 + height + 17},   // odd room to spare both ways
+            {12, 9, 12 + width + 40, 9 + height + 16},
+            {60, 20, 60 + width - 37, 20 + height - 5},  // narrower and shorter: clipped
+            {61, 21, 61 + width - 38, 21 + height - 6},
+        };
+        for (const Rect& box : boxes) {
+            DibCanvas drawText(kWidth, kHeight);
+            HGDIOBJ previous = SelectObject(drawText.Dc(), reinterpret_cast<HFONT>(font));
+            SetBkMode(drawText.Dc(), OPAQUE);
+            SetBkColor(drawText.Dc(), kYellow);
+            RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+            DrawTextW(drawText.Dc(), reinterpret_cast<const wchar_t*>(text.c_str()),
+                      int(text.size()), &rect, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+            SelectObject(drawText.Dc(), previous);
+
+            canvas_.Fill(kWhite);
+            SetBkMode(canvas_.Dc(), OPAQUE);
+            device_.SetBackColour(kYellow);
+            device_.DrawRunCentred(text.c_str(), int32_t(text.size()), box);
+            EXPECT_EQ(canvas_.CountDifferences(drawText), 0)
+                << "text height " << height << ", box " << box.Left << "," << box.Top << ","
+                << box.Right << "," << box.Bottom;
+        }
+        device_.SelectFont(font_);
+        device_.DeleteFont(font);
+    }
 }
 
 TEST_F(GdiTextDeviceTest, TransparentModeLeavesTheBackgroundAlone) {

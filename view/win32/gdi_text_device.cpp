@@ -66,8 +66,10 @@ void GdiTextDevice::DrawRunCentred(const char16_t* units, int32_t count, const R
     if (count <= 0) return;
     SIZE size{};
     GetTextExtentPoint32W(dc_, AsWide(units), count, &size);
-    int x = box.Left + (box.Right - box.Left - size.cx) / 2;
-    int y = box.Top + (box.Bottom - box.Top - size.cy) / 2;
+    // DrawTextW's own rounding, which differs from halving the spare room by a
+    // unit when that room is odd (or negative, for a box smaller than the text).
+    int x = (box.Left + box.Right - size.cx) / 2;
+    int y = box.Top + (box.Bottom - box.Top) / 2 - size.cy / 2;
     RECT clip = AsRect(box);
     UINT alignment = SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     ExtTextOutW(dc_, x, y, ETO_CLIPPED | ETO_IGNORELANGUAGE, &clip, AsWide(units), UINT(count),
