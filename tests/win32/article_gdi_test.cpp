@@ -116,6 +116,19 @@ protected:
         return tops;
     }
 
+    Rect YellowBounds(const Rect& area) const {
+        Rect yellow{area.Right, area.Bottom, area.Left - 1, area.Top - 1};
+        for (int y = area.Top; y < area.Bottom; ++y)
+            for (int x = area.Left; x < area.Right; ++x)
+                if (canvas_.Pixel(x, y) == kYellow) {
+                    yellow.Left = std::min(yellow.Left, x);
+                    yellow.Right = std::max(yellow.Right, x);
+                    yellow.Top = std::min(yellow.Top, y);
+                    yellow.Bottom = std::max(yellow.Bottom, y);
+                }
+        return yellow;
+    }
+
     void ExpectEveryLineFits(int number) {
         const int32_t right = view_->Left + view_->Width;
         for (const ArticleLine* line : Lines()) {
@@ -257,15 +270,7 @@ TEST_F(ArticleOnGdi, SearchHitIsPaintedYellowBehindBlueText) {
     int32_t shift = GdiWidth(line.Format, line.Offset, start);
     int32_t width = GdiWidth(line.Format, line.Offset + start, end - start);
     Rect page{0, 0, kCanvasWidth, kCanvasHeight};
-    Rect yellow{kCanvasWidth, kCanvasHeight, -1, -1};
-    for (int y = 0; y < kCanvasHeight; ++y)
-        for (int x = 0; x < kCanvasWidth; ++x)
-            if (canvas_.Pixel(x, y) == kYellow) {
-                yellow.Left = std::min(yellow.Left, x);
-                yellow.Right = std::max(yellow.Right, x);
-                yellow.Top = std::min(yellow.Top, y);
-                yellow.Bottom = std::max(yellow.Bottom, y);
-            }
+    Rect yellow = YellowBounds(page);
     EXPECT_EQ(yellow.Left, line.X + shift);
     EXPECT_EQ(yellow.Right, line.X + shift + width - 1);
     EXPECT_EQ(yellow.Top, tops[3]);
@@ -281,6 +286,51 @@ TEST_F(ArticleOnGdi, SearchHitIsPaintedYellowBehindBlueText) {
         }
     EXPECT_GT(blue, 10);
     EXPECT_EQ(outside, 0);
+}
+
+// A hit that runs from the end of one line of a verse onto the next: in the
+// stored (display) order its first bytes end the lower line and its last bytes
+// begin the upper one, so the upper line is painted at its left end and the
+// lower line at its right end, each exactly over its own part of the hit.
+TEST_F(ArticleOnGdi, HitAcrossTwoLinesOfAVerseIsPaintedOnBoth) {
+    LayOut(largestArticle_);
+    ASSERT_EQ(ResizeArticleView(view_, 300, view_->Height), kLayoutDone);
+    std::vector<const ArticleLine*> lines = Lines();
+    std::vector<int32_t> tops = LineTops();
+    size_t upper = 0;
+    for (size_t i = 2; i + 1 < lines.size() && upper == 0; ++i) {
+        const ArticleLine& a = *lines[i];
+        const ArticleLine& b = *lines[i + 1];
+        bool sameBlock = (a.Format & kFormatRightToLeft) && b.Offset < a.Offset &&
+                         std::memchr(view_->Text + b.Offset, 0, a.Offset - b.Offset) == nullptr;
+        if (sameBlock && a.Length > 6 && b.Length > 6 &&
+            tops[i + 1] + b.Height <= view_->Top + view_->Height)
+            upper = i;
+    }
+    ASSERT_NE(upper, 0u) << "no verse broken over two lines on the first page";
+    const ArticleLine& top = *lines[upper];
+    const ArticleLine& bottom = *lines[upper + 1];
+    view_->MatchStart = uint16_t(bottom.Offset + bottom.Length - 3);
+    view_->MatchEnd = uint16_t(top.Offset + 3);
+    ASSERT_EQ(DrawArticleView(view_, 1), 0);
+
+    Rect upperBand{0, tops[upper], kCanvasWidth, tops[upper] + top.Height};
+    Rect upperHit = YellowBounds(upperBand);
+    EXPECT_EQ(upperHit.Left, top.X);
+    EXPECT_EQ(upperHit.Right, top.X + GdiWidth(top.Format, top.Offset, 3) - 1);
+    EXPECT_EQ(upperHit.Bottom - upperHit.Top + 1, top.Height);
+
+    Rect lowerBand{0, tops[upper + 1], kCanvasWidth, tops[upper + 1] + bottom.Height};
+    Rect lowerHit = YellowBounds(lowerBand);
+    EXPECT_EQ(lowerHit.Left, bottom.X + GdiWidth(bottom.Format, bottom.Offset, bottom.Length - 3));
+    EXPECT_EQ(lowerHit.Right, bottom.X + bottom.Width - 1);
+    EXPECT_EQ(lowerHit.Bottom - lowerHit.Top + 1, bottom.Height);
+
+    // Nothing else on the page is yellow.
+    int yellowElsewhere = canvas_.CountPixels(Rect{0, 0, kCanvasWidth, kCanvasHeight}, kYellow) -
+                          canvas_.CountPixels(upperBand, kYellow) -
+                          canvas_.CountPixels(lowerBand, kYellow);
+    EXPECT_EQ(yellowElsewhere, 0);
 }
 
 }  // namespace
