@@ -354,7 +354,10 @@ int main(int argc, char** argv) {
     std::printf("largest article: %d, %zu bytes decompressed, %d lines, %d display lines\n",
                 largest, largestSize, onMemory.Lines, onMemory.DisplayLines);
     PrintTimings("memory DC (24-bit DIB section)", onMemory);
-    PrintTimings("window DC (Wine on Xvfb)", TimeOn(windowDc, article, kViewRect));
+    if (window && windowDc)
+        PrintTimings("window DC (Wine on Xvfb)", TimeOn(windowDc, article, kViewRect));
+    else
+        std::printf("window DC: no window could be made (is the display running?)\n");
 
     double total = 0;
     int slowest = 0;
@@ -376,8 +379,8 @@ int main(int argc, char** argv) {
                                      Rect{10, 10, 210, 570});
     PlainFree(joined);
 
-    ReleaseDC(window, windowDc);
-    DestroyWindow(window);
+    if (windowDc) ReleaseDC(window, windowDc);
+    if (window) DestroyWindow(window);
     SelectObject(memory, previousBitmap);
     DeleteObject(bitmap);
     DeleteDC(memory);
