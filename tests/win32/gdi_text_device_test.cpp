@@ -127,6 +127,8 @@ TEST_F(GdiTextDeviceTest, FitCountsTheLeadingUnitsWithinTheWidthAndMeasuresThemA
     EXPECT_EQ(fit, 2);
     device_.MeasureFit(text.c_str(), count, 0, &fit);
     EXPECT_EQ(fit, 0);
+    device_.MeasureFit(text.c_str(), count, -1, &fit);
+    EXPECT_EQ(fit, 0);   // where GDI alone would say that everything fits
     device_.MeasureFit(text.c_str(), count, 100000, &fit);
     EXPECT_EQ(fit, count);
 

@@ -44,6 +44,9 @@ TextExtent GdiTextDevice::MeasureFit(const char16_t* units, int32_t count, int32
     SIZE size{};
     INT fitted = 0;
     if (count > 0) GetTextExtentExPointW(dc_, AsWide(units), count, maxWidth, &fitted, nullptr, &size);
+    // GDI takes a negative width for "no limit"; here, as the interface says,
+    // nothing fits a width below 0.
+    if (maxWidth < 0) fitted = 0;
     if (fit) *fit = fitted;
     return TextExtent{size.cx, size.cy};
 }
