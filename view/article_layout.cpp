@@ -156,16 +156,7 @@ bool ArticleLayout::LayOutRule(uint8_t format, uint8_t layoutByte, uint32_t stri
     line.Height = uint16_t(lineHeight_);
     line.HangWidth = 0;
     line.Format = format;
-    switch (format & kFormatAlignMask) {
-        case kFormatAlignRight:
-            line.X = int16_t(view_->Left + view_->Width - length);
-            break;
-        case kFormatAlignCentre:
-            line.X = int16_t(view_->Left + (view_->Width - length) / 2);
-            break;
-        default:
-            line.X = int16_t(view_->Left);
-    }
+    line.X = AlignedX(format, view_->Left, view_->Width, 0, 0, length);
     if (format & kFormatParagraphEnd) ++paragraphEnds_;
     return true;
 }
