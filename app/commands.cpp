@@ -1,0 +1,68 @@
+// The main window's commands: from the menus, the accelerators, the toolbar
+// and a second start of the program.
+#include "app/main_window.h"
+
+#include "app/menu_marks.h"
+#include "resources/resource_ids.h"
+#include "settings/app_settings.h"
+#include "settings/bookmarks.h"
+#include "store/navigation.h"
+#include "view/article_view.h"
+
+namespace {
+
+void Exit(HWND window) { DestroyWindow(window); }
+
+void ToggleReverse(HWND window) {
+    UpdateReverseMark(window, MarkMode::Toggle);
+    DrawArticleView(AppSettings.View, 1);
+}
+
+void Bookmark(HWND window) {
+    ToggleBookmark(IsBookmarked());
+    UpdateBookmarkMark(window, MarkMode::Set);
+}
+
+void PreviousArticle(HWND window) { StepArticle(window, -1); }
+void NextArticle(HWND window) { StepArticle(window, +1); }
+
+// The About box, the update check, the Choose Section and Search dialogs, the
+// search itself, the clipboard, printing and the Font dialog come with their
+// own subsystems. Until each lands its command is taken here and does
+// nothing, so that it never reaches the default window procedure.
+void NotYetAvailable(HWND) {}
+
+struct CommandEntry {
+    int Command;
+    void (*Run)(HWND window);
+};
+
+const CommandEntry kCommands[] = {
+    {IDM_ABOUT,                NotYetAvailable},   // About dialog
+    {IDM_CHECK_FOR_UPDATES,    NotYetAvailable},   // update check
+    {IDM_CHOOSE_ARTICLE,       NotYetAvailable},   // ChooseSection, then GoToArticle
+    {IDM_CHOOSE_ARTICLE_ALIAS, NotYetAvailable},   // the same as Choose Article
+    {IDM_FONT,                 NotYetAvailable},   // Choose Font, then SetArticleFont
+    {IDM_REVERSE,              ToggleReverse},
+    {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
+    {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode
+    {IDM_PRINT,                NotYetAvailable},   // print the article
+    {IDM_EXIT,                 Exit},
+    {IDM_BOOKMARK,             Bookmark},
+    {IDM_PREVIOUS_ARTICLE,     PreviousArticle},
+    {IDM_NEXT_ARTICLE,         NextArticle},
+    {IDM_SEARCH,               NotYetAvailable},   // Search dialog
+    {IDM_SEARCH_AGAIN,         NotYetAvailable},   // SearchBook
+};
+
+}  // namespace
+
+int OnCommand(HWND window, int command) {
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.Command == command) {
+            entry.Run(window);
+            return 0;
+        }
+    }
+    return 1;
+}

@@ -1,0 +1,9 @@
+#include "app/display_font.h"
+
+FontSpec DisplayFontSpec(const FontSpec& fontSpec) {
+    FontSpec shown = fontSpec;
+    if (shown.FontName[0] == 0) {
+        for (int i = 0; kFallbackFaceName[i] != 0; ++i) shown.FontName[i] = kFallbackFaceName[i];
+    }
+    return shown;
+}

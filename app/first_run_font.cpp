@@ -1,0 +1,3 @@
+#include "app/first_run_font.h"
+
+void ChooseFirstRunFont(HWND) {}

@@ -1,0 +1,16 @@
+#include "app/shell_port.h"
+#include "app/start_up.h"
+#include "settings/win32/message_box_port.h"
+#include "settings/win32/registry_settings_store.h"
+#include "store/win32/resource_record_source.h"
+
+void InstallPlatformPorts() {
+    static MessageBoxPort messages;
+    static ResourceRecordSource records;
+    static RegistrySettingsStore store;
+    static Win32ShellPort shell;
+    Ports.Messages = &messages;
+    Ports.Records = &records;
+    Ports.Store = &store;
+    Ports.Shell = &shell;
+}

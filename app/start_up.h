@@ -1,0 +1,23 @@
+// The program's start: the platform check, the ports, the single-instance rule,
+// the main window and the message loop.
+#pragma once
+#include <windows.h>
+
+// The maker's address, shown as the caption of the platform refusal.
+constexpr char kMakerAddress[] = "https://kestrane.example";
+constexpr char kUnsupportedPlatformText[] =
+    "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n";
+constexpr wchar_t kOutOfMemoryText[] = L"There is not enough memory, aborting";
+constexpr wchar_t kOutOfMemoryCaption[] = L"Error";
+
+// The Win32 implementations of the core's ports, for the life of the process.
+void InstallPlatformPorts();
+// The abort hook of AllocOrAbort: tells the user, saves what it can, ends.
+void InstallOutOfMemoryHandler();
+// True on the NT line; false on Windows 95, 98 and ME.
+bool IsSupportedPlatform();
+// The new main window, or null when this start must end (another instance
+// runs and was handed the start, or the window could not be made).
+HWND StartInstance(int showCommand);
+// Runs until the quit message; returns its code.
+int RunMessageLoop(HACCEL accelerators);

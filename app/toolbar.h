@@ -1,0 +1,10 @@
+// The toolbar above the article: six picture buttons for the commands used
+// most.
+#pragma once
+#include <windows.h>
+
+// Records window as the main window, creates the toolbar and records it, then
+// loads the current article into a new view.
+void CreateToolbar(HWND window);
+// 0 without a toolbar.
+int ToolbarHeight();
