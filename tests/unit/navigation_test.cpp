@@ -6,6 +6,7 @@
 #include "settings/allocation.h"
 #include "store/navigation.h"
 #include "store/record_loader.h"
+#include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_text_device.h"
 #include "tests/unit/settings_environment.h"
 #include "tools/palmdoc/record_container.h"
@@ -18,10 +19,9 @@ constexpr uint8_t kBody = 0xB1;
 // An article of a title and `paragraphs` short paragraphs; `mark` tells the
 // articles apart.
 std::vector<uint8_t> Article(char mark, int paragraphs) {
-    std::vector<uint8_t> bytes = {kTitle, 0, uint8_t(mark), 'a', 'b', 0};
-    for (int i = 0; i < paragraphs; ++i) bytes.insert(bytes.end(), {kBody, 0, 'c', 'd', ' ', uint8_t(mark), 0});
-    bytes.push_back(0);
-    return bytes;
+    std::vector<TestBlock> blocks = {{kTitle, 0, std::string{mark, 'a', 'b'}}};
+    for (int i = 0; i < paragraphs; ++i) blocks.push_back({kBody, 0, std::string("cd ") + mark});
+    return ArticleMarkup(blocks);
 }
 
 class Navigation : public SettingsEnvironment {
@@ -139,7 +139,7 @@ TEST_F(Navigation, ArticleThatCannotBeLoadedKeepsTheOldOne) {
 
 TEST_F(Navigation, RefusedArticleKeepsTheOldOneLaidOut) {
     AddArticle(3, 20);
-    AddArticle(4, std::vector<uint8_t>{kBody, 0, 0, 0});   // an empty first string
+    AddArticle(4, ArticleMarkup({{kBody, 0, ""}}));   // an empty first string
     StartOn(3);
     uint16_t lines = AppSettings.View->DisplayLineCount;
     uint16_t maxTopLine = AppSettings.View->MaxTopLine;
