@@ -60,3 +60,23 @@ std::vector<InkRow> FindInkRows(const Capture& capture, const RECT& area, int me
     }
     return rows;
 }
+
+std::vector<InkSpan> FindInkSpans(const Capture& capture, const InkRow& row, int minGap) {
+    std::vector<InkSpan> spans;
+    int blank = minGap;
+    for (int x = row.Left; x < row.Right; ++x) {
+        bool ink = false;
+        for (int y = row.Top; y < row.Bottom && !ink; ++y) ink = IsInk(capture.At(x, y));
+        if (!ink) {
+            ++blank;
+            continue;
+        }
+        if (blank >= minGap || spans.empty()) {
+            spans.push_back(InkSpan{x, x + 1});
+        } else {
+            spans.back().Right = x + 1;
+        }
+        blank = 0;
+    }
+    return spans;
+}

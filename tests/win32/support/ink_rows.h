@@ -19,3 +19,12 @@ bool IsInk(uint32_t pixel);
 // capture, from the top; bands closer than mergeGap rows are one row (the
 // dots and marks above and below Hebrew letters).
 std::vector<InkRow> FindInkRows(const Capture& capture, const RECT& area, int mergeGap = 2);
+
+// The stretches of a row's columns that hold ink, separated by at least
+// minGap blank columns, from the left: with a gap of 1 the separate glyphs,
+// with a wider gap the words or the columns of the page.
+struct InkSpan {
+    int Left;
+    int Right;   // exclusive
+};
+std::vector<InkSpan> FindInkSpans(const Capture& capture, const InkRow& row, int minGap);

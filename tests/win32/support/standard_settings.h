@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-inline constexpr wchar_t kStandardFontName[] = L"David CLM";
+inline constexpr wchar_t kStandardFontName[] = L"DejaVu Sans";
 inline constexpr DWORD kStandardFontSize = 16;
 inline constexpr RECT kStandardWindowRect{40, 40, 680, 520};
 

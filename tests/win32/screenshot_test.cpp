@@ -1,0 +1,89 @@
+// What the reader shows on the screen, read from its pixels: the article's
+// title centred at the top, its verses right-aligned against one edge with
+// their numbers beside them, in letters of a font that has them (not one
+// missing-glyph box repeated).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "tests/win32/support/ink_rows.h"
+#include "tests/win32/support/reader_test.h"
+#include "tests/win32/support/settings_registry.h"
+#include "tests/win32/support/toolbar_buttons.h"
+#include "tests/win32/support/window_capture.h"
+
+namespace {
+
+class Screenshot : public ReaderTest {
+protected:
+    // The view's rectangle: below the toolbar, inside the 10-pixel gutter.
+    RECT ViewRect(const Capture& capture) {
+        RECT toolbar{};
+        GetWindowRect(ProgramToolbar(Window()), &toolbar);
+        const int gutter = 10;
+        return RECT{gutter, toolbar.bottom - toolbar.top - 1 + gutter, capture.Width - gutter,
+                    capture.Height - gutter};
+    }
+};
+
+// The right edge of a line's text: a verse number stands apart at the far
+// right of the first line of its verse and is not part of it.
+int TextRightEdge(const Capture& capture, const InkRow& row, const RECT& view) {
+    const std::vector<InkSpan> columns = FindInkSpans(capture, row, 12);
+    if (columns.size() >= 2) {
+        const InkSpan& last = columns.back();
+        if (last.Right - last.Left < 40 && last.Left > view.right - 80) {
+            return columns[columns.size() - 2].Right;
+        }
+    }
+    return row.Right;
+}
+
+TEST_F(Screenshot, FirstArticleShowsItsTitleCentredAndItsVersesRightAligned) {
+    WriteSettingDword(kValueLesson, 1);
+    LaunchReader();
+    const Capture capture = CaptureClientArea(Window());
+    ASSERT_GT(capture.Width, 0);
+    if (const char* folder = std::getenv("ORVENDEL_BINARY_DIR")) {
+        const std::string path = std::string(folder) + "/reader-screenshot.bmp";
+        SaveCaptureAsBmp(capture, std::wstring(path.begin(), path.end()));
+    }
+    const RECT view = ViewRect(capture);
+    const std::vector<InkRow> rows = FindInkRows(capture, view);
+    // The title, the verse range under it, and verses.
+    ASSERT_GE(rows.size(), 8u);
+
+    const InkRow& title = rows.front();
+    EXPECT_NEAR((title.Left + title.Right) / 2, (view.left + view.right) / 2, 3)
+        << "the title is centred";
+    EXPECT_LT(title.Top, view.top + 20) << "the title is at the top";
+
+    const int edge = TextRightEdge(capture, rows[2], view);
+    EXPECT_LT(edge, view.right - 20) << "the verse numbers stand right of the text";
+    for (size_t i = 2; i < rows.size(); ++i) {
+        EXPECT_NEAR(TextRightEdge(capture, rows[i], view), edge, 3)
+            << "line " << i << " is right-aligned with the others";
+    }
+
+    std::map<int, int> glyphsOfWidth;
+    int glyphs = 0;
+    for (size_t i = 2; i < rows.size(); ++i) {
+        for (const InkSpan& glyph : FindInkSpans(capture, rows[i], 1)) {
+            ++glyphsOfWidth[glyph.Right - glyph.Left];
+            ++glyphs;
+        }
+    }
+    int commonest = 0;
+    for (const auto& widthCount : glyphsOfWidth) commonest = std::max(commonest, widthCount.second);
+    EXPECT_GE(glyphsOfWidth.size(), 5u) << "letters of many shapes";
+    EXPECT_LT(commonest * 2, glyphs) << "not one box repeated for every letter";
+
+    CloseReader();
+}
+
+}  // namespace
