@@ -51,6 +51,15 @@ std::string LoadText(int number, int32_t* status) {
     return text;
 }
 
+// Loads a record that must not load and returns the status that was left.
+int32_t FailedLoadStatus(int number) {
+    int32_t status = 0;
+    uint8_t* buffer = LoadRecord(number, &status);
+    EXPECT_EQ(buffer, nullptr);
+    PlainFree(buffer);
+    return status;
+}
+
 constexpr int32_t kUntouched = -77;
 
 }  // namespace
@@ -85,26 +94,20 @@ TEST(RecordLoader, IdentifierWrapsToSixteenBits) {
     ScopedFakePorts ports;
     ports.Records.Records[1000] = TextRecord("wrapped");
     EXPECT_EQ(LoadText(65536, nullptr), "wrapped");
-    int32_t status = 0;
-    LoadRecord(INT_MAX, &status);   // must not overflow on the way
-    EXPECT_EQ(status, kStatusNoRecord);
+    EXPECT_EQ(FailedLoadStatus(INT_MAX), kStatusNoRecord) << "no overflow on the way";
 }
 
 TEST(RecordLoader, MissingRecordGivesStatus1) {
     ScopedFakePorts ports;
     ports.Records.Records[2705] = TextRecord("last article");
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(kArticleCount + 1, &status), nullptr);
-    EXPECT_EQ(status, kStatusNoRecord);
+    EXPECT_EQ(FailedLoadStatus(kArticleCount + 1), kStatusNoRecord);
     EXPECT_TRUE(ports.Messages.Shown.empty());
 }
 
 TEST(RecordLoader, NoRecordSourceGivesStatus1) {
     ScopedFakePorts ports;
     Ports.Records = nullptr;
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(1, &status), nullptr);
-    EXPECT_EQ(status, kStatusNoRecord);
+    EXPECT_EQ(FailedLoadStatus(1), kStatusNoRecord);
 }
 
 TEST(RecordLoader, UnloadableOrEmptyRecordGivesStatus2) {
@@ -112,47 +115,35 @@ TEST(RecordLoader, UnloadableOrEmptyRecordGivesStatus2) {
     ports.Records.Records[1001] = TextRecord("locked");
     ports.Records.Unavailable.push_back(1001);
     ports.Records.Records[1002] = Bytes();
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(1, &status), nullptr);
-    EXPECT_EQ(status, kStatusUnavailable);
-    status = 0;
-    EXPECT_EQ(LoadRecord(2, &status), nullptr);
-    EXPECT_EQ(status, kStatusUnavailable);
+    EXPECT_EQ(FailedLoadStatus(1), kStatusUnavailable);
+    EXPECT_EQ(FailedLoadStatus(2), kStatusUnavailable);
 }
 
 TEST(RecordLoader, ShortBlockLengthGivesStatus3) {
     ScopedFakePorts ports;
     for (uint16_t blockLength : {0, 1, 4}) {
         ports.Records.Records[1001] = RawRecord(blockLength, 1, 1, {'A', 0, 0, 0, 0});
-        int32_t status = 0;
-        EXPECT_EQ(LoadRecord(1, &status), nullptr) << blockLength;
-        EXPECT_EQ(status, kStatusBadBlock) << blockLength;
+        EXPECT_EQ(FailedLoadStatus(1), kStatusBadBlock) << blockLength;
     }
 }
 
 TEST(RecordLoader, ZeroCompressedLengthGivesStatus3) {
     ScopedFakePorts ports;
     ports.Records.Records[1001] = RawRecord(8, 0, 1, {0, 0, 0, 0});
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(1, &status), nullptr);
-    EXPECT_EQ(status, kStatusBadBlock);
+    EXPECT_EQ(FailedLoadStatus(1), kStatusBadBlock);
 }
 
 TEST(RecordLoader, ZeroUncompressedLengthGivesStatus4) {
     ScopedFakePorts ports;
     ports.Records.Records[1001] = RawRecord(9, 1, 0, {'A', 0, 0, 0, 0});
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(1, &status), nullptr);
-    EXPECT_EQ(status, kStatusBadDescriptor);
+    EXPECT_EQ(FailedLoadStatus(1), kStatusBadDescriptor);
 }
 
 TEST(RecordLoader, RecordTooShortForItsHeaderGivesStatus3) {
     ScopedFakePorts ports;
     for (const Bytes& record : {Bytes{0}, Bytes{0, 9, 0, 1, 0}, Bytes{0, 9, 0, 1, 0, 1, 0, 1, 0}}) {
         ports.Records.Records[1001] = record;
-        int32_t status = 0;
-        EXPECT_EQ(LoadRecord(1, &status), nullptr) << record.size();
-        EXPECT_EQ(status, kStatusBadBlock) << record.size();
+        EXPECT_EQ(FailedLoadStatus(1), kStatusBadBlock) << record.size();
     }
 }
 
@@ -160,18 +151,14 @@ TEST(RecordLoader, BlockLengthBeyondTheRecordGivesStatus3) {
     ScopedFakePorts ports;
     // L says 20 bytes follow offset 6, the record holds 9.
     ports.Records.Records[1001] = RawRecord(20, 1, 1, {'A', 0, 0, 0, 0});
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(1, &status), nullptr);
-    EXPECT_EQ(status, kStatusBadBlock);
+    EXPECT_EQ(FailedLoadStatus(1), kStatusBadBlock);
 }
 
 TEST(RecordLoader, CompressedLengthBeyondTheBlockGivesStatus3) {
     ScopedFakePorts ports;
     // c claims 200 bytes; only one (and the trailer) is there.
     ports.Records.Records[1001] = RawRecord(9, 200, 1, {'A', 0, 0, 0, 0});
-    int32_t status = 0;
-    EXPECT_EQ(LoadRecord(1, &status), nullptr);
-    EXPECT_EQ(status, kStatusBadBlock);
+    EXPECT_EQ(FailedLoadStatus(1), kStatusBadBlock);
     EXPECT_TRUE(ports.Messages.Shown.empty());
 }
 

@@ -1,0 +1,87 @@
+// The book's records as RT_RCDATA resources of this program, found and
+// decompressed through the resource record source and the record loader.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/allocation.h"
+#include "settings/platform_ports.h"
+#include "store/record_loader.h"
+#include "store/win32/resource_record_source.h"
+
+namespace {
+
+class RecordingMessagePort : public MessagePort {
+public:
+    std::vector<std::u16string> Texts;
+    int32_t ShowMessage(void* owner, const char16_t* text, const char16_t* caption,
+                        uint32_t style) override {
+        Texts.push_back(text);
+        return kIdOk;
+    }
+};
+
+class RecordSourceTest : public testing::Test {
+protected:
+    ResourceRecordSource source{GetModuleHandleW(nullptr)};
+    RecordingMessagePort messages;
+    PlatformPorts saved = Ports;
+
+    void SetUp() override {
+        Ports.Records = &source;
+        Ports.Messages = &messages;
+    }
+    void TearDown() override { Ports = saved; }
+
+    // The loaded bytes, or empty with the status when nothing came back.
+    std::string Load(int number, int32_t* status) {
+        uint8_t* buffer = LoadRecord(number, status);
+        if (!buffer) return {};
+        std::string text(reinterpret_cast<const char*>(buffer));
+        PlainFree(buffer);
+        return text;
+    }
+};
+
+}  // namespace
+
+TEST_F(RecordSourceTest, ArticleRecordDecompresses) {
+    int32_t status = 0;
+    EXPECT_EQ(Load(1, &status), "ababababa");
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(RecordSourceTest, LastArticleDecompressesBytesOutsideAscii) {
+    EXPECT_EQ(Load(kArticleCount, nullptr), "\xC7\xCEz");
+}
+
+TEST_F(RecordSourceTest, ContentsNumberFindsIdentifier32767) {
+    EXPECT_EQ(Load(kContentsRecordNumber, nullptr), "TOC a");
+}
+
+TEST_F(RecordSourceTest, MissingResourceGivesStatus1) {
+    int32_t status = 0;
+    EXPECT_EQ(LoadRecord(2, &status), nullptr);
+    EXPECT_EQ(status, kStatusNoRecord);
+    status = 0;
+    EXPECT_EQ(LoadRecord(kArticleCount + 1, &status), nullptr);
+    EXPECT_EQ(status, kStatusNoRecord);
+    EXPECT_TRUE(messages.Texts.empty());
+}
+
+TEST_F(RecordSourceTest, EmptyResourceGivesStatus2) {
+    int32_t status = 0;
+    EXPECT_EQ(LoadRecord(3, &status), nullptr);
+    EXPECT_EQ(status, kStatusUnavailable);
+}
+
+TEST_F(RecordSourceTest, TruncatedDataShowsTheBufferError) {
+    int32_t status = 0;
+    EXPECT_EQ(LoadRecord(4, &status), nullptr);
+    EXPECT_EQ(status, kStatusCorrupt);
+    ASSERT_EQ(messages.Texts.size(), 1u);
+    EXPECT_EQ(messages.Texts[0], u"UnCompress() buffer error!");
+}
