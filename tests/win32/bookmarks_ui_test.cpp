@@ -18,6 +18,12 @@ namespace {
 
 class Bookmarks : public ReaderTest {
 protected:
+    void LaunchOn(DWORD article, const std::vector<uint16_t>& bookmarks) {
+        WriteSettingDword(kValueLesson, article);
+        WriteBookmarks(bookmarks);
+        LaunchReader();
+    }
+
     // Picks Go > Bookmark and returns the question it opened, or null.
     HWND ChooseBookmark(DWORD waitForQuestionMs) {
         SendCommand(Window(), IDM_BOOKMARK);
@@ -38,8 +44,7 @@ protected:
 };
 
 TEST_F(Bookmarks, BookmarkAddsTheArticleAndChecksTheMenuItem) {
-    WriteSettingDword(kValueLesson, 7);
-    LaunchReader();
+    LaunchOn(7, {});
     EXPECT_FALSE(BookmarkChecked());
 
     EXPECT_EQ(ChooseBookmark(0), nullptr) << "adding asks nothing";
@@ -50,9 +55,7 @@ TEST_F(Bookmarks, BookmarkAddsTheArticleAndChecksTheMenuItem) {
 }
 
 TEST_F(Bookmarks, AnsweringYesTakesTheBookmarkOff) {
-    WriteSettingDword(kValueLesson, 7);
-    WriteBookmarks({3, 7});
-    LaunchReader();
+    LaunchOn(7, {3, 7});
     EXPECT_TRUE(BookmarkChecked());
 
     Answer(ChooseBookmark(5000), IDYES);
@@ -63,9 +66,7 @@ TEST_F(Bookmarks, AnsweringYesTakesTheBookmarkOff) {
 }
 
 TEST_F(Bookmarks, AnsweringNoKeepsTheBookmark) {
-    WriteSettingDword(kValueLesson, 7);
-    WriteBookmarks({3, 7});
-    LaunchReader();
+    LaunchOn(7, {3, 7});
 
     Answer(ChooseBookmark(5000), IDNO);
     EXPECT_TRUE(BookmarkChecked());
@@ -75,9 +76,7 @@ TEST_F(Bookmarks, AnsweringNoKeepsTheBookmark) {
 }
 
 TEST_F(Bookmarks, AnsweringCancelTakesItOffAndStopsTheQuestionForTheRun) {
-    WriteSettingDword(kValueLesson, 7);
-    WriteBookmarks({6, 7});
-    LaunchReader();
+    LaunchOn(7, {6, 7});
 
     Answer(ChooseBookmark(5000), IDCANCEL);
     EXPECT_FALSE(BookmarkChecked());
@@ -93,9 +92,7 @@ TEST_F(Bookmarks, AnsweringCancelTakesItOffAndStopsTheQuestionForTheRun) {
 }
 
 TEST_F(Bookmarks, TheQuestionComesBackAfterARestart) {
-    WriteSettingDword(kValueLesson, 7);
-    WriteBookmarks({6, 7});
-    LaunchReader();
+    LaunchOn(7, {6, 7});
     Answer(ChooseBookmark(5000), IDCANCEL);
     CloseReader();
 

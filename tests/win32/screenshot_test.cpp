@@ -11,25 +11,15 @@
 #include <map>
 #include <string>
 
+#include "tests/win32/support/article_view_rect.h"
 #include "tests/win32/support/ink_rows.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
-#include "tests/win32/support/toolbar_buttons.h"
 #include "tests/win32/support/window_capture.h"
 
 namespace {
 
-class Screenshot : public ReaderTest {
-protected:
-    // The view's rectangle: below the toolbar, inside the 10-pixel gutter.
-    RECT ViewRect(const Capture& capture) {
-        RECT toolbar{};
-        GetWindowRect(ProgramToolbar(Window()), &toolbar);
-        const int gutter = 10;
-        return RECT{gutter, toolbar.bottom - toolbar.top - 1 + gutter, capture.Width - gutter,
-                    capture.Height - gutter};
-    }
-};
+using Screenshot = ReaderTest;
 
 // The right edge of a line's text: a verse number stands apart at the far
 // right of the first line of its verse and is not part of it.
@@ -53,7 +43,7 @@ TEST_F(Screenshot, FirstArticleShowsItsTitleCentredAndItsVersesRightAligned) {
         const std::string path = std::string(folder) + "/reader-screenshot.bmp";
         SaveCaptureAsBmp(capture, std::wstring(path.begin(), path.end()));
     }
-    const RECT view = ViewRect(capture);
+    const RECT view = ArticleViewRect(Window());
     const std::vector<InkRow> rows = FindInkRows(capture, view);
     // The title, the verse range under it, and verses.
     ASSERT_GE(rows.size(), 8u);

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "settings/app_settings.h"
+#include "tests/win32/support/article_view_rect.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
-#include "tests/win32/support/toolbar_buttons.h"
 #include "tests/win32/support/window_input.h"
 
 namespace {
@@ -54,18 +54,6 @@ protected:
     int AfterClick(int x, int y) {
         ClickAt(Window(), x, y);
         return TopLine();
-    }
-
-    // The view's rectangle in client coordinates: below the toolbar, inside
-    // the gutter (10 pixels unless stored otherwise).
-    RECT ViewRect() {
-        RECT client;
-        GetClientRect(Window(), &client);
-        RECT toolbar{};
-        GetWindowRect(ProgramToolbar(Window()), &toolbar);
-        const int gutter = 10;
-        return RECT{gutter, toolbar.bottom - toolbar.top - 1 + gutter, client.right - gutter,
-                    client.bottom - gutter};
     }
 };
 
@@ -152,7 +140,7 @@ TEST_F(Scrolling, EveryScrollBarRequestMovesAsItSays) {
 TEST_F(Scrolling, ClickInTheLowerHalfPagesOnAndInTheUpperHalfBack) {
     LaunchOnALongArticle();
     const int page = PageFrom(kMiddleLine);
-    const RECT view = ViewRect();
+    const RECT view = ArticleViewRect(Window());
     const int middleX = (view.left + view.right) / 2;
 
     EXPECT_EQ(AfterClick(middleX, view.bottom - 5), kMiddleLine + page);
@@ -164,7 +152,7 @@ TEST_F(Scrolling, ClickInTheLowerHalfPagesOnAndInTheUpperHalfBack) {
 TEST_F(Scrolling, ClickInTheRightHalfPagesOnWhenTheViewIsSplitSideBySide) {
     LaunchOnALongArticle(kDefaultFlags & ~kFlagsClickSplitVertical);
     const int page = PageFrom(kMiddleLine);
-    const RECT view = ViewRect();
+    const RECT view = ArticleViewRect(Window());
     const int middleY = (view.top + view.bottom) / 2;
 
     EXPECT_EQ(AfterClick(view.right - 5, middleY), kMiddleLine + page);
@@ -175,7 +163,7 @@ TEST_F(Scrolling, ClickInTheRightHalfPagesOnWhenTheViewIsSplitSideBySide) {
 
 TEST_F(Scrolling, ClickDoesNothingWhenClickPagingIsOff) {
     LaunchOnALongArticle(kDefaultFlags & ~kFlagsClickPaging);
-    const RECT view = ViewRect();
+    const RECT view = ArticleViewRect(Window());
     EXPECT_EQ(AfterClick((view.left + view.right) / 2, view.bottom - 5), 0);
     CloseReader();
 }
