@@ -9,6 +9,7 @@
 
 #include "resources/resource_ids.h"
 #include "store/record_loader.h"
+#include "tests/win32/support/program_dialogs.h"
 #include "tests/win32/support/program_process.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
@@ -77,6 +78,21 @@ TEST_F(Navigation, CtrlNTypedOnTheKeyboardGoesToTheNextArticle) {
     ASSERT_TRUE(WaitUntilInputHandled(Window()));
     CloseReader();
     EXPECT_EQ(ReadSettingDword(kValueLesson), 51u);
+}
+
+// A number that names no article (a damaged or foreign store) is taken as
+// none stored, so the reader opens on the first article instead of failing at
+// every start.
+TEST_F(Navigation, StoredArticleBeyondTheBookOpensTheFirstArticle) {
+    WriteSettingDword(kValueLesson, kArticleCount + 1);
+    WriteSettingDword(kValueLastPosition, 4);
+    LaunchReader();
+    EXPECT_EQ(FindProgramDialog(reader.ProcessId(), L"Error"), nullptr);
+    EXPECT_EQ(TopLine(), 0);
+
+    CloseReader();
+    EXPECT_EQ(ReadSettingDword(kValueLesson), 1u);
+    EXPECT_EQ(ReadSettingDword(kValueLastPosition), 0u);
 }
 
 TEST(AcceleratorTable, MapsEveryShortcutToItsCommand) {
