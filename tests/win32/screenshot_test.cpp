@@ -1,7 +1,7 @@
 // What the reader shows on the screen, read from its pixels: the article's
 // title centred at the top, its verses right-aligned against one edge with
 // their numbers beside them, in letters of a font that has them (not one
-// missing-glyph box repeated).
+// missing-glyph box repeated), inside the margin the maker-level key sets.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -74,6 +74,30 @@ TEST_F(Screenshot, FirstArticleShowsItsTitleCentredAndItsVersesRightAligned) {
     EXPECT_LT(commonest * 2, glyphs) << "not one box repeated for every letter";
 
     CloseReader();
+}
+
+// The rightmost ink of the page: the verse numbers, set against the view's
+// right edge.
+int RightmostInk(HWND window) {
+    const Capture capture = CaptureClientArea(window);
+    const RECT page = ArticleViewRect(window, 0);
+    int rightmost = 0;
+    for (const InkRow& row : FindInkRows(capture, page)) rightmost = std::max(rightmost, row.Right);
+    return rightmost;
+}
+
+TEST_F(Screenshot, GutterOfTheMakerKeyIsTheMarginAroundTheText) {
+    WriteSettingDword(kValueLesson, 1);
+    LaunchReader();
+    const int withDefaultGutter = RightmostInk(Window());
+    CloseReader();
+
+    WriteGutter(0);
+    LaunchReader();
+    const int withoutGutter = RightmostInk(Window());
+    CloseReader();
+
+    EXPECT_NEAR(withoutGutter - withDefaultGutter, kDefaultGutter, 1);
 }
 
 }  // namespace
