@@ -5,36 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "settings/allocation.h"
-#include "settings/platform_ports.h"
 #include "store/record_loader.h"
-#include "store/win32/resource_record_source.h"
+#include "tests/win32/support/scoped_resource_records.h"
 
 namespace {
 
-class RecordingMessagePort : public MessagePort {
-public:
-    std::vector<std::u16string> Texts;
-    int32_t ShowMessage(void* owner, const char16_t* text, const char16_t* caption,
-                        uint32_t style) override {
-        Texts.push_back(text);
-        return kIdOk;
-    }
-};
-
 class RecordSourceTest : public testing::Test {
 protected:
-    ResourceRecordSource source{GetModuleHandleW(nullptr)};
-    RecordingMessagePort messages;
-    PlatformPorts saved = Ports;
-
-    void SetUp() override {
-        Ports.Records = &source;
-        Ports.Messages = &messages;
-    }
-    void TearDown() override { Ports = saved; }
+    ScopedResourceRecords records;
 
     // The loaded bytes, or empty with the status when nothing came back.
     std::string Load(int number, int32_t* status) {
@@ -69,7 +49,7 @@ TEST_F(RecordSourceTest, MissingResourceGivesStatus1) {
     status = 0;
     EXPECT_EQ(LoadRecord(kArticleCount + 1, &status), nullptr);
     EXPECT_EQ(status, kStatusNoRecord);
-    EXPECT_TRUE(messages.Texts.empty());
+    EXPECT_TRUE(records.Messages.Texts.empty());
 }
 
 TEST_F(RecordSourceTest, EmptyResourceGivesStatus2) {
@@ -82,6 +62,6 @@ TEST_F(RecordSourceTest, TruncatedDataShowsTheBufferError) {
     int32_t status = 0;
     EXPECT_EQ(LoadRecord(4, &status), nullptr);
     EXPECT_EQ(status, kStatusCorrupt);
-    ASSERT_EQ(messages.Texts.size(), 1u);
-    EXPECT_EQ(messages.Texts[0], u"UnCompress() buffer error!");
+    ASSERT_EQ(records.Messages.Texts.size(), 1u);
+    EXPECT_EQ(records.Messages.Texts[0], u"UnCompress() buffer error!");
 }
