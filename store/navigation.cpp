@@ -34,12 +34,13 @@ int32_t ShowFirstArticle(void* window, TextDevice* dc, const Rect& viewRect) {
     AppSettings.View = view;
     if (!view) return 1;
 
-    uint8_t* article = LoadRecord(AppSettings.Lesson, nullptr);
+    uint32_t length = 0;
+    uint8_t* article = LoadRecord(AppSettings.Lesson, nullptr, &length);
     if (!article) {
         Ports.Messages->ShowMessage(window, kResourceNotFound, kErrorCaption, kMbIconWarning);
         return 1;
     }
-    if (LayoutArticle(view, article, 0) != kLayoutDone) {
+    if (LayoutSizedArticle(view, article, length + kRecordTerminators, 0) != kLayoutDone) {
         // A refused article stays the caller's.
         PlainFree(article);
         return 1;
@@ -57,12 +58,13 @@ int32_t GoToArticle(void* window, uint16_t number) {
 
     uint16_t previous = AppSettings.Lesson;
     SetCurrentArticle(number);
-    uint8_t* article = LoadRecord(AppSettings.Lesson, nullptr);
+    uint32_t length = 0;
+    uint8_t* article = LoadRecord(AppSettings.Lesson, nullptr, &length);
     if (!article) {
         AppSettings.Lesson = previous;
         return 1;
     }
-    if (LayoutArticle(view, article, 1) != kLayoutDone) {
+    if (LayoutSizedArticle(view, article, length + kRecordTerminators, 1) != kLayoutDone) {
         // The view did not take the article: it stays ours to free, and the
         // view shows what it showed before (or, out of memory, nothing).
         PlainFree(article);

@@ -31,7 +31,7 @@ uint8_t* FailCorrupt(uint8_t* buffer, int32_t* status) {
 
 }  // namespace
 
-uint8_t* LoadRecord(int number, int32_t* status) {
+uint8_t* LoadRecord(int number, int32_t* status, uint32_t* length) {
     if (number < 1) return nullptr;
     // Unsigned arithmetic: the identifier wraps to 16 bits for any number.
     uint16_t identifier = static_cast<uint16_t>(static_cast<uint32_t>(number) + kRecordIdBase);
@@ -53,7 +53,9 @@ uint8_t* LoadRecord(int number, int32_t* status) {
         SetStatus(status, kStatusBadBlock);
         return nullptr;
     }
-    return UnpackRecordBlock(bytes + kBlockOffset, ReadBigEndian16(bytes), status);
+    uint8_t* data = UnpackRecordBlock(bytes + kBlockOffset, ReadBigEndian16(bytes), status);
+    if (data && length) *length = ReadBigEndian16(bytes + kBlockOffset + 2);
+    return data;
 }
 
 // The block must hold blockLength bytes; the compressed data must lie inside

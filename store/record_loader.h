@@ -7,6 +7,7 @@ constexpr int kArticleCount = 1705;
 constexpr int kRecordIdBase = 1000;            // article n is record 1000 + n
 constexpr int kContentsRecordNumber = 31767;   // 1000 + 31767 = identifier 32767
 constexpr int kContentsRecordId = 32767;
+constexpr uint32_t kRecordTerminators = 2;     // the zero bytes after the u bytes of data
 
 // Status codes stored through the optional status pointer.
 constexpr int32_t kStatusNoRecord = 1;
@@ -26,6 +27,8 @@ struct CompressedData {
 
 // A new buffer of u + 2 bytes (data, then a NUL) owned by the caller, who
 // releases it with PlainFree; null on failure.
-uint8_t* LoadRecord(int number, int32_t* status);
+// With length, u is stored there on success, so that callers can bound their
+// walks by the data they were given.
+uint8_t* LoadRecord(int number, int32_t* status, uint32_t* length = nullptr);
 uint8_t* UnpackRecordBlock(const uint8_t* block, uint32_t blockLength, int32_t* status);
 uint8_t* UnCompress(const CompressedData* descriptor, int32_t* status);

@@ -273,6 +273,7 @@ bool ArticleLayout::MakeLines(uint8_t format, const uint8_t* work, int32_t lengt
 void ReleaseText(ArticleView* view) {
     PlainFree(view->Text);
     view->Text = nullptr;
+    view->TextSize = 0;
 }
 }  // namespace
 
@@ -363,6 +364,7 @@ int32_t LayoutSizedArticle(ArticleView* view, uint8_t* bytes, uint32_t size,
         view->Lines[lines - 1].Format &= ~kFormatParagraphEnd;
         --view->DisplayLineCount;
     }
+    if (view->Text != bytes || size < view->TextSize) view->TextSize = size;
     view->Text = bytes;
     ComputeMaxTopLine(view);
     view->Dc->SelectFont(layout.PreviousFont());
@@ -370,5 +372,8 @@ int32_t LayoutSizedArticle(ArticleView* view, uint8_t* bytes, uint32_t size,
 }
 
 int32_t LayoutArticle(ArticleView* view, uint8_t* bytes, int32_t releasePrevious) {
-    return LayoutSizedArticle(view, bytes, kArticleOffsetLimit, releasePrevious);
+    const uint32_t size = view && bytes && bytes == view->Text && view->TextSize
+                              ? view->TextSize
+                              : kArticleOffsetLimit;
+    return LayoutSizedArticle(view, bytes, size, releasePrevious);
 }

@@ -77,6 +77,7 @@ struct ArticleView {
     uint16_t MatchEnd;
     ArticleLine* PageStart;
     ArticleLine* PageEnd;
+    uint32_t TextSize;         // readable bytes at Text when known, else 0
 };
 
 // View model.
@@ -92,7 +93,8 @@ FontHandle SelectFormatFont(ArticleView* view, uint16_t formatWord);
 // then zero bytes at u and u + 1. The walk reads no further than the first
 // 65,536 bytes and stops at the end marker. Data that does not end in a zero
 // byte (a corrupt record whose last byte is a format byte) leads it to the
-// byte after such a buffer; callers that know u use LayoutSizedArticle.
+// byte after such a buffer; callers that know u use LayoutSizedArticle. Laying
+// out the view's own Text again keeps the size it was first laid out with.
 int32_t LayoutArticle(ArticleView* view, uint8_t* bytes, int32_t releasePrevious);
 // The same for an article of a known size (the readable bytes at bytes): every
 // byte at or past size reads as zero, so a truncated or corrupt article ends

@@ -198,3 +198,20 @@ TEST_F(Navigation, ViewRectangleLeavesGuttersAndOverlapsTheToolbar) {
     EXPECT_EQ(narrow.Right, 15);
     EXPECT_EQ(narrow.Top, 10);
 }
+
+// A corrupt record whose data ends in a format byte: the walk that follows it
+// would step past the loader's buffer. The screen view is laid out with the
+// record's own length, so the walk ends inside it, also when the view lays the
+// same text out again on a resize.
+TEST_F(Navigation, ArticleEndingInAFormatByteIsLaidOutWithinItsRecord) {
+    AddArticle(1);
+    std::vector<uint8_t> corrupt = {kBody, 0, 'a', 'b', 0, kBody};
+    AddArticle(2, corrupt);
+    StartOn(1);
+
+    ASSERT_EQ(GoToArticle(&Window, 2), 0);
+    EXPECT_EQ(AppSettings.View->LineCount, 1);
+    EXPECT_EQ(AppSettings.View->TextSize, corrupt.size() + kRecordTerminators);
+    EXPECT_EQ(ResizeArticleView(AppSettings.View, 200, 100), kLayoutDone);
+    EXPECT_EQ(AppSettings.View->LineCount, 1);
+}
