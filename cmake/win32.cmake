@@ -68,6 +68,11 @@ foreach(source ${WIN32_TEST_SOURCES})
   set(test_sources ${source})
   if(EXISTS ${CMAKE_SOURCE_DIR}/tests/win32/${name}.rc)
     list(APPEND test_sources ${CMAKE_SOURCE_DIR}/tests/win32/${name}.rc)
+    # A test may embed generated resources (the book): rebuild it when they change.
+    if(generated_files)
+      set_property(SOURCE ${CMAKE_SOURCE_DIR}/tests/win32/${name}.rc APPEND PROPERTY
+        OBJECT_DEPENDS ${generated_files})
+    endif()
   endif()
   add_executable(${name} ${test_sources})
   target_link_libraries(${name} PRIVATE orvendel_win32_support gtest_main)
