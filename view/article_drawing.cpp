@@ -5,10 +5,6 @@
 #include "view/line_runs.h"
 
 namespace {
-// Font word for a page that starts on a rule or on the end of the table: the
-// normal font, as the layout starts with.
-constexpr uint16_t kNormalFormatWord = 1;
-
 // Where a page starts: its first entry, the y of that entry's top, and the
 // height left for it and the entries after it.
 struct PageTop {

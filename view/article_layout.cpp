@@ -12,7 +12,6 @@
 namespace {
 constexpr uint8_t kSpace = 0x20;
 constexpr uint8_t kHyphen = 0x2D;
-constexpr uint16_t kNormalFormatWord = 1;
 constexpr int32_t kTableGrowth = 128;
 constexpr int32_t kDisplayLineLimit = 0xFFFF;
 // Rule lengths above this are a share of the view width: (R - 160) x 2 percent.

@@ -19,6 +19,7 @@ constexpr uint16_t kFormatParagraphEnd = 0x80;
 constexpr uint16_t kFormatSetColour = 0x0100;
 constexpr uint16_t kFormatPrintSmall = 0x1000;
 constexpr uint16_t kFontKeyMask = 0x101F;
+constexpr uint16_t kNormalFormatWord = 1;   // the normal font, and the font of a rule line
 
 constexpr bool IsRuleFormat(uint16_t format) { return (format & kFormatSizeMask) == kFormatSizeMask; }
 
