@@ -8,8 +8,14 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb x11-utils
   fonts-dejavu-core culmus imagemagick tesseract-ocr tesseract-ocr-heb
 )
+# Tools that may come from elsewhere than Debian's packages (a node.js
+# distribution bringing its own npm, say) count as present when on the PATH.
+declare -A command_of=([npm]=npm [cmake]=cmake [clang]=clang)
 missing=()
 for package in "${packages[@]}"; do
+  if [ -n "${command_of[$package]:-}" ] && command -v "${command_of[$package]}" >/dev/null; then
+    continue
+  fi
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
