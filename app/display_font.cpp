@@ -4,6 +4,7 @@ FontSpec DisplayFontSpec(const FontSpec& fontSpec) {
     FontSpec shown = fontSpec;
     if (shown.FontName[0] == 0) {
         for (int i = 0; kFallbackFaceName[i] != 0; ++i) shown.FontName[i] = kFallbackFaceName[i];
+        if (shown.FontSize == 0) shown.FontSize = kFallbackFontSize;
     }
     return shown;
 }

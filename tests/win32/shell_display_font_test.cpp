@@ -36,6 +36,14 @@ TEST(ShellDisplayFont, FallbackFaceHasEveryHebrewLetter) {
     EXPECT_EQ(MissingHebrewLetters(shown.FontName), 0);
 }
 
+TEST(ShellDisplayFont, FallbackSizeKeepsTheSubtitleSmallerThanTheTitle) {
+    FontSpec none = {};
+    EXPECT_EQ(DisplayFontSpec(none).FontSize, kFallbackFontSize);
+    FontSpec sized = {};
+    sized.FontSize = 20;
+    EXPECT_EQ(DisplayFontSpec(sized).FontSize, 20);
+}
+
 TEST(ShellDisplayFont, ChosenFaceIsKept) {
     FontSpec chosen = {u"David CLM", 14, 1488};
     FontSpec shown = DisplayFontSpec(chosen);
