@@ -43,6 +43,11 @@ case "$command" in
     # One wineserver stays alive for the session so each program starts quickly.
     "$WINESERVER" -p >/dev/null 2>&1
     timeout 300 "$WINE" wineboot --init >"$state/wineboot.log" 2>&1
+    # Every program of the session runs in one Wine desktop window: Wine then
+    # manages the windows itself (frames, maximizing), as a window manager
+    # would on a real display.
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     echo "wine session ready on :$display, prefix $WINEPREFIX"
     ;;
   run)

@@ -1,7 +1,6 @@
-// Where the reader's window stands: the placement of the last run comes back
-// and a moved window is stored where the user left it. (A maximized window
-// cannot be tested here: under Xvfb with no window manager Wine takes a
-// maximize back within about 50 ms.)
+// Where the reader's window stands: the placement of the last run comes back,
+// a moved window is stored where the user left it, and a maximized one comes
+// back maximized over its restored rectangle.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -58,6 +57,32 @@ TEST_F(WindowPlacement, MovedWindowIsStoredWhereTheUserLeftIt) {
 
     CloseReader();
     ExpectSameRect(StoredRect(), moved);
+}
+
+TEST_F(WindowPlacement, WindowClosedMaximizedComesBackMaximizedOverItsRestoredRectangle) {
+    const RECT restored{120, 90, 620, 490};
+    StorePlacement(restored, SW_SHOWNORMAL);
+    LaunchReader();
+    ShowWindowAsync(Window(), SW_MAXIMIZE);
+    ASSERT_TRUE(WaitUntilHandled(Window()));
+    ASSERT_TRUE(IsZoomed(Window()));
+
+    CloseReader();
+    EXPECT_EQ(ReadSettingDword(kValueShowCmd), static_cast<DWORD>(SW_SHOWMAXIMIZED));
+    const RECT stored = StoredRect();
+    EXPECT_EQ(stored.right - stored.left, restored.right - restored.left);
+    EXPECT_EQ(stored.bottom - stored.top, restored.bottom - restored.top);
+
+    LaunchReader();
+    EXPECT_TRUE(IsZoomed(Window()));
+    // Restoring it gives back the rectangle it had before it was maximized.
+    ShowWindowAsync(Window(), SW_RESTORE);
+    ASSERT_TRUE(WaitUntilHandled(Window()));
+    RECT shown;
+    GetWindowRect(Window(), &shown);
+    EXPECT_EQ(shown.right - shown.left, restored.right - restored.left);
+    EXPECT_EQ(shown.bottom - shown.top, restored.bottom - restored.top);
+    CloseReader();
 }
 
 TEST_F(WindowPlacement, NoStoredSizeLeavesTheSystemsDefaultPlace) {
