@@ -9,6 +9,7 @@
 #include "settings/app_settings.h"
 #include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_text_device.h"
+#include "tests/unit/view_fixture.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"
 
@@ -24,18 +25,8 @@ constexpr uint8_t kParagraphLtr = 0x81;
 constexpr int32_t kLineHeight = 20;
 constexpr uint8_t kSpace = 0x20;
 
-class Layout : public ::testing::Test {
+class Layout : public ViewFixture {
 protected:
-    void SetUp() override {
-        ClearAppSettings();
-        AppSettings.Font.FontAsciiBase = kUnicodeBase;
-    }
-    void TearDown() override {
-        FailAllocationAfter(-1);
-        DestroyArticleView(view, 1);
-        ClearAppSettings();
-    }
-
     void MakeView(int32_t width, int32_t height = 400, int32_t capacity = 100) {
         const Rect rectangle{10, 5, 10 + width, 5 + height};
         const FontSpec spec = TestFontSpec(u"David CLM", 12);
@@ -58,9 +49,6 @@ protected:
     std::string RunOf(const ArticleLine& line) const {
         return std::string(reinterpret_cast<const char*>(view->Text) + line.Offset, line.Length);
     }
-
-    FakeTextDevice device;
-    ArticleView* view = nullptr;
 };
 
 std::string Repeat(char byte, size_t count) { return std::string(count, byte); }

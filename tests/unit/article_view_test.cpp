@@ -7,23 +7,14 @@
 #include "settings/app_settings.h"
 #include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_text_device.h"
+#include "tests/unit/view_fixture.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"
 #include "view/mul_div.h"
 
 namespace {
-class ArticleViewModel : public ::testing::Test {
+class ArticleViewModel : public ViewFixture {
 protected:
-    void SetUp() override {
-        ClearAppSettings();
-        AppSettings.Font.FontAsciiBase = kUnicodeBase;
-    }
-    void TearDown() override {
-        FailAllocationAfter(-1);
-        DestroyArticleView(view, 1);
-        ClearAppSettings();
-    }
-
     ArticleView* Create(int32_t fontSize, int32_t capacity = 100) {
         const Rect rectangle{10, 20, 330, 220};
         const FontSpec spec = TestFontSpec(u"David CLM", fontSize);
@@ -37,9 +28,6 @@ protected:
         device.SelectFont(previous);
         return *selected;
     }
-
-    FakeTextDevice device;
-    ArticleView* view = nullptr;
 };
 }  // namespace
 
