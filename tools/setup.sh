@@ -7,6 +7,7 @@ packages=(
   libpugixml-dev npm ca-certificates
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb x11-utils
   fonts-dejavu-core culmus imagemagick tesseract-ocr tesseract-ocr-heb
+  fonts-wine cups printer-driver-cups-pdf poppler-utils xclip libreoffice-writer-nogui
 )
 # Tools that may come from elsewhere than Debian's packages (a node.js
 # distribution bringing its own npm, say) count as present when on the PATH.
