@@ -1,5 +1,5 @@
 #include "app/start_up.h"
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/settings_persistence.h"
 
 namespace {

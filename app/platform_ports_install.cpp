@@ -1,8 +1,8 @@
 #include "app/shell_port.h"
 #include "app/start_up.h"
-#include "settings/win32/message_box_port.h"
+#include "platform/win32/message_box_port.h"
 #include "settings/win32/registry_settings_store.h"
-#include "store/win32/resource_record_source.h"
+#include "platform/win32/resource_record_source.h"
 
 void InstallPlatformPorts() {
     static MessageBoxPort messages;

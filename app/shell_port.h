@@ -1,6 +1,6 @@
 // What the portable core asks of the Win32 shell.
 #pragma once
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 
 class Win32ShellPort : public ShellPort {
 public:

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
 #include "tests/fakes/article_bytes.h"

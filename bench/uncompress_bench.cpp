@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/synthetic_book_text.h"

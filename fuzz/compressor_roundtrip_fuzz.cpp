@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tools/palmdoc/palmdoc_compressor.h"
 #include "tools/palmdoc/record_container.h"

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"

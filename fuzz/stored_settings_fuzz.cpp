@@ -15,7 +15,7 @@
 
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "settings/settings_persistence.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"

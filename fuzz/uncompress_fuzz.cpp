@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "settings/allocation.h"
-#include "settings/platform_ports.h"
+#include "platform/allocation.h"
+#include "platform/ports.h"
 #include "store/record_loader.h"
-#include "store/record_source.h"
+#include "platform/record_source.h"
 
 namespace {
 

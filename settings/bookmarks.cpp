@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "settings/settings_values.h"
 
 namespace {

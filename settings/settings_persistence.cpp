@@ -1,9 +1,9 @@
 #include "settings/settings_persistence.h"
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
 #include "store/record_loader.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/allocation.h"
-#include "settings/platform_ports.h"
+#include "platform/allocation.h"
+#include "platform/ports.h"
 #include "settings/settings_store.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "store/navigation.h"
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "store/record_loader.h"
 #include "view/article_view.h"
 

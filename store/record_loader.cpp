@@ -1,8 +1,8 @@
 #include "store/record_loader.h"
 
-#include "settings/allocation.h"
-#include "settings/platform_ports.h"
-#include "store/record_source.h"
+#include "platform/allocation.h"
+#include "platform/ports.h"
+#include "platform/record_source.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstring>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"

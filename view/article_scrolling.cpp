@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "settings/app_settings.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "view/article_view.h"
 #include "view/line_runs.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "view/mul_div.h"
 
 namespace {

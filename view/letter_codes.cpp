@@ -1,6 +1,6 @@
 #include "view/letter_codes.h"
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 
 ConversionBuffer SharedConversion;

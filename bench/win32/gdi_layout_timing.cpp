@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "store/record_loader.h"
-#include "store/record_source.h"
+#include "platform/record_source.h"
 #include "tests/win32/support/book_articles.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "view/letter_codes.h"
 
 std::vector<uint8_t> ArticleMarkup(const std::vector<TestBlock>& blocks) {

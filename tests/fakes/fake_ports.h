@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/platform_ports.h"
-#include "store/record_source.h"
+#include "platform/ports.h"
+#include "platform/record_source.h"
 
 class MemoryRecordSource : public RecordSource {
 public:

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "tests/unit/hand_built_view.h"
 #include "view/article_view.h"

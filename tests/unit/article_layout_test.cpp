@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_text_device.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_text_device.h"

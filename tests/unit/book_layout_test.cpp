@@ -11,7 +11,7 @@
 #include <map>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
 #include "tests/fakes/article_bytes.h"

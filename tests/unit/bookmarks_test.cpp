@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/bookmarks.h"
 #include "tests/unit/settings_environment.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
 #include "tools/book/book_records.h"

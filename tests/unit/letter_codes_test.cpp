@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "view/letter_codes.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/navigation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/article_bytes.h"

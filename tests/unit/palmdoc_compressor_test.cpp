@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/synthetic_book_text.h"

@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
 #include "tools/palmdoc/record_container.h"

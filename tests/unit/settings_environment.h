@@ -5,7 +5,7 @@
 
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/memory_settings_store.h"
 #include "view/article_view.h"

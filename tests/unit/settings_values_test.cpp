@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/settings_values.h"
 #include "tests/unit/settings_environment.h"
 

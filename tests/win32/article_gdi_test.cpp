@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "store/record_loader.h"
-#include "store/win32/resource_record_source.h"
+#include "platform/win32/resource_record_source.h"
 #include "tests/win32/support/book_articles.h"
 #include "tests/win32/support/dib_canvas.h"
 #include "view/article_view.h"

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
-#include "settings/platform_ports.h"
+#include "platform/allocation.h"
+#include "platform/ports.h"
 #include "store/record_loader.h"
-#include "store/win32/resource_record_source.h"
+#include "platform/win32/resource_record_source.h"
 
 namespace {
 

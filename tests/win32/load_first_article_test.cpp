@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "settings/app_settings.h"
-#include "settings/platform_ports.h"
-#include "store/record_source.h"
+#include "platform/ports.h"
+#include "platform/record_source.h"
 #include "store/win32/load_first_article.h"
 #include "view/article_view.h"
 

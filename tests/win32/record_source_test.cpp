@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/win32/support/scoped_resource_records.h"
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 #include "settings/settings_persistence.h"
 #include "settings/settings_values.h"
 #include "settings/win32/registry_settings_store.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 #include "store/record_loader.h"
 
 // Bytes of a decompressed article: its blocks and the end marker.

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/platform_ports.h"
-#include "store/win32/resource_record_source.h"
+#include "platform/ports.h"
+#include "platform/win32/resource_record_source.h"
 
 class RecordingMessagePort : public MessagePort {
 public:

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "store/record_source.h"
+#include "platform/record_source.h"
 
 class ResourceRecordSource : public RecordSource {
 public:

@@ -1,4 +1,4 @@
-#include "store/win32/resource_record_source.h"
+#include "platform/win32/resource_record_source.h"
 
 RecordLookup ResourceRecordSource::Find(uint16_t identifier, const uint8_t** bytes, size_t* size) {
     HRSRC resource = FindResourceW(module_, MAKEINTRESOURCEW(identifier), MAKEINTRESOURCEW(10));

@@ -1,4 +1,4 @@
-#include "settings/win32/message_box_port.h"
+#include "platform/win32/message_box_port.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "settings/allocation.h"
+#include "platform/allocation.h"
 
 #include <cstdlib>
 

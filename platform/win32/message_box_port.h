@@ -1,6 +1,6 @@
 // Messages to the user as Win32 message boxes.
 #pragma once
-#include "settings/platform_ports.h"
+#include "platform/ports.h"
 
 class MessageBoxPort : public MessagePort {
 public:

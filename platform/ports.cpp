@@ -1,0 +1,3 @@
+#include "platform/ports.h"
+
+PlatformPorts Ports;

@@ -1,3 +1,0 @@
-#include "settings/platform_ports.h"
-
-PlatformPorts Ports;
