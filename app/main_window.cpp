@@ -1,7 +1,7 @@
 // The main window's procedure: a table of messages, each handed to a handler.
 #include "app/main_window.h"
 
-#include "app/display_font.h"
+#include "view/display_font.h"
 #include "app/menu_marks.h"
 #include "app/painting.h"
 #include "app/toolbar.h"

@@ -34,8 +34,10 @@ class TextDevice {
 public:
     virtual ~TextDevice() = default;
 
-    // A font from face name (NUL-terminated UTF-16), em height in device units
-    // (negative, as a LOGFONT height) and weight (400 or 700). Character set 0.
+    // A font for the book's letters from face name (NUL-terminated UTF-16), em
+    // height in device units (negative, as a LOGFONT height) and weight (400 or
+    // 700), in the character base the letter conversion uses now
+    // (AppSettings.Font.FontAsciiBase): as MakeLetterFont with that base.
     virtual FontHandle MakeFont(const char16_t* faceName, int32_t height, int32_t weight) = 0;
     // Selects font and returns the font that was selected before.
     virtual FontHandle SelectFont(FontHandle font) = 0;
@@ -59,4 +61,16 @@ public:
     virtual Colour SetBackColour(Colour colour) = 0;   // returns the previous one
     virtual void FillWhite(const Rect& box) = 0;            // the white stock brush
     virtual void DrawBlackRectangle(const Rect& box) = 0;   // black stock brush, current pen
+
+    // Fonts for letters in a given character base (FontAsciiBase: 97, 224 or
+    // 1488), for text whose base is not yet the program's (the Choose Font
+    // dialog's sample). The font must draw the base's letters: a device that
+    // finds the face without them makes the font in the fallback face
+    // (view/display_font.h) instead. A height above 0 is a character cell
+    // height, weight 0 the default weight. Devices that know no character sets
+    // make the plain font.
+    virtual FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
+                                      int32_t letterBase) {
+        return MakeFont(faceName, height, weight);
+    }
 };

@@ -81,3 +81,10 @@ Colour FakeTextDevice::SetBackColour(Colour colour) {
     Back = colour;
     return previous;
 }
+
+FontHandle FakeTextDevice::MakeLetterFont(const char16_t* faceName, int32_t height,
+                                          int32_t weight, int32_t letterBase) {
+    FontHandle font = MakeFont(faceName, height, weight);
+    Fonts.back()->LetterBase = letterBase;
+    return font;
+}

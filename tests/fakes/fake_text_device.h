@@ -13,6 +13,7 @@ struct FakeFont {
     int32_t EmHeight;   // as passed: negative means em height in device units
     int32_t Weight;
     bool Deleted = false;
+    int32_t LetterBase = 0;   // the base asked for by MakeLetterFont, else 0
 };
 
 struct DrawnRun {
@@ -60,6 +61,10 @@ public:
     Colour SetBackColour(Colour colour) override;
     void FillWhite(const Rect& box) override { WhiteFills.push_back(box); }
     void DrawBlackRectangle(const Rect& box) override { BlackRectangles.push_back(box); }
+
+    // Fonts for letters in a given character base: recorded with the base.
+    FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
+                              int32_t letterBase) override;
 
 private:
     FakeFont defaultFont_;

@@ -76,7 +76,8 @@ TEST_F(GdiTextDeviceTest, MakesTheFontOfTheGivenFaceHeightAndWeight) {
     GetObjectW(reinterpret_cast<HFONT>(font_), sizeof(described), &described);
     EXPECT_EQ(described.lfHeight, -40);
     EXPECT_EQ(described.lfWeight, 400);
-    EXPECT_EQ(described.lfCharSet, 0);
+    // The face itself, whatever code pages it declares (no base is set here).
+    EXPECT_EQ(described.lfCharSet, DEFAULT_CHARSET);
 
     TextMetrics metrics = device_.Metrics();
     TEXTMETRICW gdi{};

@@ -24,8 +24,7 @@
 
 namespace {
 
-// A face that has Hebrew letters and that Wine gives for character set 0 (the
-// Culmus faces other than Simple CLM lack it and are replaced by a Latin face).
+// A face that has Hebrew letters and is drawn as itself whatever the base.
 const char16_t kFace[] = u"DejaVu Sans";
 
 // Genesis 1:1 without points, in reading order.

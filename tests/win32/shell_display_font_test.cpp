@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/display_font.h"
+#include "view/display_font.h"
 
 namespace {
 

@@ -1,5 +1,8 @@
 #include "view/win32/gdi_text_device.h"
 
+#include "settings/app_settings.h"
+#include "view/win32/letter_font.h"
+
 namespace {
 
 HFONT AsHfont(FontHandle font) { return reinterpret_cast<HFONT>(font); }
@@ -10,14 +13,7 @@ RECT AsRect(const Rect& box) { return RECT{box.Left, box.Top, box.Right, box.Bot
 }  // namespace
 
 FontHandle GdiTextDevice::MakeFont(const char16_t* faceName, int32_t height, int32_t weight) {
-    LOGFONTW font{};
-    font.lfHeight = height;
-    font.lfWeight = weight;
-    if (faceName) {
-        for (int i = 0; i < LF_FACESIZE - 1 && faceName[i]; ++i)
-            font.lfFaceName[i] = wchar_t(faceName[i]);
-    }
-    return AsHandle(CreateFontIndirectW(&font));
+    return MakeLetterFont(faceName, height, weight, AppSettings.Font.FontAsciiBase);
 }
 
 FontHandle GdiTextDevice::SelectFont(FontHandle font) {
@@ -95,4 +91,9 @@ void GdiTextDevice::DrawBlackRectangle(const Rect& box) {
     HGDIOBJ previous = SelectObject(dc_, GetStockObject(BLACK_BRUSH));
     Rectangle(dc_, box.Left, box.Top, box.Right, box.Bottom);
     SelectObject(dc_, previous);
+}
+
+FontHandle GdiTextDevice::MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
+                                         int32_t letterBase) {
+    return AsHandle(CreateLetterFont(dc_, faceName, height, weight, letterBase));
 }

@@ -27,6 +27,10 @@ public:
     void FillWhite(const Rect& box) override;
     void DrawBlackRectangle(const Rect& box) override;
 
+    // Fonts for letters in a given character base.
+    FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
+                              int32_t letterBase) override;
+
 private:
     HDC dc_;
 };

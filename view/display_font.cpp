@@ -1,4 +1,4 @@
-#include "app/display_font.h"
+#include "view/display_font.h"
 
 FontSpec DisplayFontSpec(const FontSpec& fontSpec) {
     FontSpec shown = fontSpec;

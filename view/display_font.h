@@ -1,12 +1,12 @@
-// The font the article is drawn in while no font has been chosen.
+// The font the book is drawn in while no font has been chosen, or when the
+// chosen face cannot draw the letters.
 #pragma once
 #include "view/article_view.h"
 
-// A face with Hebrew letters that the program's setup installs. The view asks
-// for character set 0, and faces that declare only the Hebrew code page are
-// passed over for that, so the face must cover both. Used only for drawing:
-// AppSettings keeps the empty face name until the user picks one, so the
-// first-run font choice still comes and nothing unchosen is stored.
+// A face with Hebrew letters that the program's setup installs. Used only for
+// drawing: AppSettings keeps the empty face name until the user picks one, so
+// the first-run font choice still comes and nothing unchosen is stored; and a
+// chosen face that lacks the letters stays chosen while this one draws them.
 constexpr char16_t kFallbackFaceName[] = u"DejaVu Sans";
 // Its size in points. With no size the normal text would take the font
 // mapper's small default while the subtitle's small size becomes 14 points,

@@ -1,0 +1,77 @@
+#include "view/win32/letter_font.h"
+
+#include "view/display_font.h"
+#include "view/letter_codes.h"
+
+namespace {
+
+constexpr int kLetterCount = kLastLetterCode - kFirstLetterCode + 1;
+
+HFONT MakeGdiFont(const char16_t* faceName, int32_t height, int32_t weight, BYTE charSet) {
+    LOGFONTW font{};
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    font.lfCharSet = charSet;
+    if (faceName) {
+        for (int i = 0; i < LF_FACESIZE - 1 && faceName[i]; ++i)
+            font.lfFaceName[i] = wchar_t(faceName[i]);
+    }
+    return CreateFontIndirectW(&font);
+}
+
+// The font when it is of the face asked for and has every letter; else none
+// (and the font is deleted).
+HFONT KeepIfItDrawsTheLetters(HDC dc, HFONT font, const char16_t* faceName, int32_t letterBase) {
+    if (!font) return nullptr;
+    HGDIOBJ previous = SelectObject(dc, font);
+    const bool drawsThem = FaceInUseIs(dc, reinterpret_cast<const wchar_t*>(faceName)) &&
+                           MissingLetterGlyphs(dc, letterBase) == 0;
+    SelectObject(dc, previous);
+    if (drawsThem) return font;
+    DeleteObject(font);
+    return nullptr;
+}
+
+}  // namespace
+
+BYTE LetterCharSet(int32_t letterBase) {
+    return letterBase == kUnicodeBase ? HEBREW_CHARSET : DEFAULT_CHARSET;
+}
+
+int MissingLetterGlyphs(HDC dc, int32_t letterBase) {
+    if (letterBase < 0x20 || letterBase + kLetterCount > 0xFFFF) return 0;
+    wchar_t letters[kLetterCount];
+    for (int i = 0; i < kLetterCount; ++i) letters[i] = wchar_t(letterBase + i);
+    WORD glyphs[kLetterCount];
+    if (GetGlyphIndicesW(dc, letters, kLetterCount, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
+        GDI_ERROR)
+        return kLetterCount;
+    int missing = 0;
+    for (WORD glyph : glyphs) missing += glyph == 0xFFFF;
+    return missing;
+}
+
+bool FaceInUseIs(HDC dc, const wchar_t* faceName) {
+    wchar_t inUse[LF_FACESIZE] = {};
+    if (GetTextFaceW(dc, LF_FACESIZE, inUse) == 0) return false;
+    return lstrcmpiW(inUse, faceName ? faceName : L"") == 0;
+}
+
+HFONT CreateLetterFont(HDC dc, const char16_t* faceName, int32_t height, int32_t weight,
+                       int32_t letterBase) {
+    const BYTE charSet = LetterCharSet(letterBase);
+    if (!dc) return MakeGdiFont(faceName, height, weight, charSet);
+    if (faceName && faceName[0]) {
+        if (HFONT font = KeepIfItDrawsTheLetters(
+                dc, MakeGdiFont(faceName, height, weight, charSet), faceName, letterBase))
+            return font;
+        // A face that has the letters without declaring their code page.
+        if (charSet != DEFAULT_CHARSET) {
+            if (HFONT font = KeepIfItDrawsTheLetters(
+                    dc, MakeGdiFont(faceName, height, weight, DEFAULT_CHARSET), faceName,
+                    letterBase))
+                return font;
+        }
+    }
+    return MakeGdiFont(kFallbackFaceName, height, weight, charSet);
+}
