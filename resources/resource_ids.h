@@ -10,6 +10,20 @@
 #define IDB_GLYPH_MINUS 202   /* index list: an open section */
 #define IDB_GLYPH_PAGE 203    /* index list: an article */
 
+/* The About box and its picture. */
+#define IDD_ABOUT 103
+#define IDB_ABOUT 113
+#define IDC_MAKER_LINK 1025
+/* The Choose Font dialog. No control of the template has IDC_BASE_LATIN:
+   base 97 comes only from the settings. */
+#define IDD_CHOOSE_FONT 105
+#define IDC_FONT_FACES 1001
+#define IDC_FONT_SAMPLE 1002
+#define IDC_BASE_LATIN 1003
+#define IDC_BASE_1255 1004
+#define IDC_BASE_UNICODE 1005
+#define IDC_FONT_SIZES 1006
+
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129
 #define IDM_CHOOSE_ARTICLE 119

@@ -1,0 +1,23 @@
+// The web address Check For Updates opens: the maker's server, the platform,
+// the product token and the version.
+#pragma once
+#include <cstdint>
+
+constexpr int32_t kUpdateAddressSize = 200;   // UTF-16 units, the terminating 0 included
+constexpr char16_t kUpdatePath[] = u"/cgi-bin/upgrade?p=windows/";
+constexpr char16_t kVersionKey[] = u"&v=";
+// Maker, "/", product title.
+constexpr char16_t kProductToken[] = u"Kestrane/Orvendel";
+
+// Writes base, kUpdatePath, the encoded token, kVersionKey and the version
+// into address (capacity units) and returns the address's length. An address
+// that does not fit whole is not made: the result is 0 and address is empty
+// (when it has room for that).
+int32_t BuildUpdateAddress(char16_t* address, int32_t capacity, const char16_t* base,
+                           const char16_t* token, const char16_t* version);
+// The token as it goes into the query: a space becomes "+"; digits, A to Z,
+// a to z, "." and "/" stay; every other unit becomes "%" and its value in
+// uppercase hexadecimal, at least two digits. Writes at most capacity units
+// (no terminating 0) and returns how many it needed; more than capacity means
+// it did not fit.
+int32_t EncodeProductToken(const char16_t* token, char16_t* out, int32_t capacity);
