@@ -2,7 +2,10 @@
 // and a second start of the program.
 #include "app/main_window.h"
 
+#include "app/article_font.h"
 #include "app/menu_marks.h"
+#include "dialogs/win32/about_box.h"
+#include "dialogs/win32/web_address.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
@@ -38,11 +41,11 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
-    {IDM_ABOUT,                NotYetAvailable},   // About dialog
-    {IDM_CHECK_FOR_UPDATES,    NotYetAvailable},   // update check
+    {IDM_ABOUT,                ShowAboutBox},
+    {IDM_CHECK_FOR_UPDATES,    CheckForUpdates},
     {IDM_CHOOSE_ARTICLE,       NotYetAvailable},   // ChooseSection, then GoToArticle
     {IDM_CHOOSE_ARTICLE_ALIAS, NotYetAvailable},   // the same as Choose Article
-    {IDM_FONT,                 NotYetAvailable},   // Choose Font, then SetArticleFont
+    {IDM_FONT,                 ChooseArticleFont},
     {IDM_REVERSE,              ToggleReverse},
     {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
     {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode

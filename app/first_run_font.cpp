@@ -1,3 +1,10 @@
 #include "app/first_run_font.h"
 
-void ChooseFirstRunFont(HWND) {}
+#include "app/article_font.h"
+#include "dialogs/win32/choose_font_dialog.h"
+#include "settings/app_settings.h"
+
+void ChooseFirstRunFont(HWND window) {
+    ChooseDisplayFont(window, &AppSettings.Font);
+    ApplyArticleFont(window);
+}

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 // Shows the Choose Font dialog over the new main window and hands the result
-// to the view whatever the answer. The dialog comes with the font subsystem;
-// until then the article opens in the fallback face (display_font.h) and
-// nothing is asked.
+// to the view whatever the answer: after Cancel the article stays in the
+// fallback face (view/display_font.h) and nothing unchosen is stored.
 void ChooseFirstRunFont(HWND window);

@@ -5,6 +5,7 @@
 #include "app/menu_marks.h"
 #include "app/painting.h"
 #include "app/toolbar.h"
+#include "dialogs/win32/about_box.h"
 #include "settings/app_settings.h"
 #include "settings/settings_persistence.h"
 #include "settings/win32/window_placement.h"
@@ -47,9 +48,11 @@ LRESULT OnPaint(HWND window, WPARAM wParam) {
     return 0;
 }
 
-// The About box arrives with its own dialog; until then F1 is taken and
-// does nothing.
-LRESULT OnHelp(HWND) { return 0; }
+// F1: the About box.
+LRESULT OnHelp(HWND window) {
+    ShowAboutBox(window);
+    return TRUE;
+}
 
 LRESULT OnLButtonDown(HWND window, LPARAM lParam) {
     if (ArticleView* view = AppSettings.View)

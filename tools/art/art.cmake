@@ -1,4 +1,4 @@
-# The program's pictures (icon, toolbar strip, index-list glyphs) are drawn as
+# The program's pictures (icon, toolbar strip, index-list glyphs, About box) are drawn as
 # text in resources/art and turned into .bmp and .ico files for the resource
 # script at build time.
 add_executable(make_art ${CMAKE_CURRENT_LIST_DIR}/make_art.cpp)
@@ -11,7 +11,8 @@ set(ART_OUTPUTS
   ${ART_OUTPUT_DIR}/toolbar.bmp
   ${ART_OUTPUT_DIR}/glyph_plus.bmp
   ${ART_OUTPUT_DIR}/glyph_minus.bmp
-  ${ART_OUTPUT_DIR}/glyph_page.bmp)
+  ${ART_OUTPUT_DIR}/glyph_page.bmp
+  ${ART_OUTPUT_DIR}/about.bmp)
 add_custom_command(
   OUTPUT ${ART_OUTPUTS}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${ART_OUTPUT_DIR}
@@ -20,7 +21,9 @@ add_custom_command(
   COMMAND make_art bitmap ${ART_SOURCE_DIR}/glyphs.txt glyph_plus ${ART_OUTPUT_DIR}/glyph_plus.bmp 1
   COMMAND make_art bitmap ${ART_SOURCE_DIR}/glyphs.txt glyph_minus ${ART_OUTPUT_DIR}/glyph_minus.bmp 1
   COMMAND make_art bitmap ${ART_SOURCE_DIR}/glyphs.txt glyph_page ${ART_OUTPUT_DIR}/glyph_page.bmp 1
+  COMMAND make_art bitmap ${ART_SOURCE_DIR}/about.txt about ${ART_OUTPUT_DIR}/about.bmp 1
   DEPENDS make_art ${ART_SOURCE_DIR}/icon.txt ${ART_SOURCE_DIR}/toolbar.txt ${ART_SOURCE_DIR}/glyphs.txt
+    ${ART_SOURCE_DIR}/about.txt
   COMMENT "Drawing the icon, toolbar and glyph bitmaps"
   VERBATIM)
 add_custom_target(program_art ALL DEPENDS ${ART_OUTPUTS})

@@ -1,0 +1,17 @@
+#include "app/article_font.h"
+
+#include "app/scrolling.h"
+#include "dialogs/win32/choose_font_dialog.h"
+#include "settings/app_settings.h"
+#include "view/article_view.h"
+#include "view/display_font.h"
+
+void ChooseArticleFont(HWND window) {
+    if (ChooseDisplayFont(window, &AppSettings.Font) == IDOK) ApplyArticleFont(window);
+}
+
+void ApplyArticleFont(HWND window) {
+    const FontSpec shown = DisplayFontSpec(AppSettings.Font);
+    SetArticleFont(AppSettings.View, &shown);
+    UpdateScrollBar(window);
+}

@@ -1,0 +1,173 @@
+#include "dialogs/win32/choose_font_dialog.h"
+
+#include <cwchar>
+#include <string>
+
+#include "dialogs/font_choice.h"
+#include "dialogs/font_dialog_controls.h"
+#include "dialogs/font_sizes.h"
+#include "resources/resource_ids.h"
+#include "view/display_font.h"
+#include "view/letter_codes.h"
+#include "view/win32/letter_font.h"
+
+namespace {
+
+// Wine's EDIT control runs the bidirectional algorithm over its text, so the
+// sample, which holds the letters in stored order, would show them reversed
+// (alef at the left). A leading LEFT-TO-RIGHT OVERRIDE makes it show the
+// units exactly in stored order: tav at the left, alef at the right edge.
+constexpr wchar_t kLeftToRightOverride = 0x202D;
+
+const wchar_t* Wide(const char16_t* units) { return reinterpret_cast<const wchar_t*>(units); }
+
+class Win32FontDialog : public FontDialogControls {
+public:
+    explicit Win32FontDialog(HWND dialog) : dialog_(dialog) {}
+
+    bool ListSelection(int listId, char16_t* text, int32_t capacity) override {
+        const LRESULT index = SendDlgItemMessageW(dialog_, listId, LB_GETCURSEL, 0, 0);
+        if (index < 0 || capacity <= 0) return false;
+        const LRESULT length = SendDlgItemMessageW(dialog_, listId, LB_GETTEXTLEN, WPARAM(index), 0);
+        if (length < 0) return false;
+        // LB_GETTEXT writes the whole item: read it where it fits, then cut it.
+        std::wstring item(size_t(length) + 1, L'\0');
+        SendDlgItemMessageW(dialog_, listId, LB_GETTEXT, WPARAM(index),
+                            reinterpret_cast<LPARAM>(item.data()));
+        int32_t i = 0;
+        for (; i < capacity - 1 && item[size_t(i)]; ++i) text[i] = char16_t(item[size_t(i)]);
+        text[i] = 0;
+        return true;
+    }
+    bool IsChecked(int buttonId) override {
+        return IsDlgButtonChecked(dialog_, buttonId) == BST_CHECKED;
+    }
+    void SetChecked(int buttonId, bool checked) override {
+        CheckDlgButton(dialog_, buttonId, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    void SetSampleText(const char16_t* text) override {
+        std::wstring shown(1, kLeftToRightOverride);
+        shown += Wide(text);
+        SetDlgItemTextW(dialog_, IDC_FONT_SAMPLE, shown.c_str());
+    }
+    FontHandle MakeSampleFont(const char16_t* faceName, int32_t cellHeight,
+                              int32_t letterBase) override {
+        HWND sample = GetDlgItem(dialog_, IDC_FONT_SAMPLE);
+        HDC dc = GetDC(sample);
+        HFONT font = CreateLetterFont(dc, faceName, cellHeight, FW_DONTCARE, letterBase);
+        ReleaseDC(sample, dc);
+        return reinterpret_cast<FontHandle>(font);
+    }
+    void DeleteSampleFont(FontHandle font) override {
+        if (font) DeleteObject(reinterpret_cast<HFONT>(font));
+    }
+    void SetSampleFont(FontHandle font) override {
+        SendDlgItemMessageW(dialog_, IDC_FONT_SAMPLE, WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                            TRUE);
+    }
+
+private:
+    HWND dialog_;
+};
+
+void ListFaces(HWND dialog, const FontSpec& shown) {
+    HWND faces = GetDlgItem(dialog, IDC_FONT_FACES);
+    SendMessageW(faces, LB_RESETCONTENT, 0, 0);
+    for (const FontFaceRecord* face = ChooseFontDialog.Faces; face; face = face->Next)
+        SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(face->FaceName)));
+    SendMessageW(faces, LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(Wide(shown.FontName)));
+}
+
+void ListSizes(HWND dialog, int32_t storedSize) {
+    HWND sizes = GetDlgItem(dialog, IDC_FONT_SIZES);
+    SendMessageW(sizes, LB_RESETCONTENT, 0, 0);
+    int32_t listed[kSizeListCapacity];
+    const int32_t count = ListFontSizes(storedSize, listed);
+    wchar_t text[16];
+    for (int32_t i = 0; i < count; ++i) {
+        swprintf(text, 16, L"%d", int(listed[i]));
+        SendMessageW(sizes, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    if (storedSize != 0) {
+        swprintf(text, 16, L"%d", int(storedSize));
+        SendMessageW(sizes, LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(text));
+    }
+}
+
+INT_PTR OnChooseFontCommand(HWND dialog, int command) {
+    Win32FontDialog controls(dialog);
+    switch (command) {
+        case IDOK:
+            ApplyFontChoice(&controls, FontChoiceMode::Commit);
+            FreeFontFaces();
+            EndDialog(dialog, IDOK);
+            return TRUE;
+        case IDCANCEL:
+            FreeFontFaces();
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case IDC_FONT_FACES:
+        case IDC_FONT_SIZES:
+            ApplyFontChoice(&controls, FontChoiceMode::FontOrSize);
+            return FALSE;
+        case IDC_BASE_LATIN:
+        case IDC_BASE_1255:
+        case IDC_BASE_UNICODE: {
+            const int32_t base = command == IDC_BASE_LATIN  ? kLatinBase
+                                 : command == IDC_BASE_1255 ? kWindows1255Base
+                                                            : kUnicodeBase;
+            ShowSampleLetters(&controls, base);
+            ApplyFontChoice(&controls, FontChoiceMode::Base);
+            return FALSE;
+        }
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int CALLBACK CollectFontFace(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD, LPARAM) {
+    return AddFontFace(reinterpret_cast<const char16_t*>(font->lfFaceName), metrics->tmCharSet);
+}
+
+void InitChooseFont(HWND dialog, FontSpec* spec) {
+    HWND parent = GetParent(dialog);
+    HDC dc = GetDC(parent);
+    Win32FontDialog controls(dialog);
+    BeginFontChoice(&controls, spec);
+    if (!ChooseFontDialog.Faces) EnumFontsW(dc, nullptr, CollectFontFace, 0);
+    ReleaseDC(parent, dc);
+    // With no face stored the lists show the face and size the article is
+    // drawn in: selecting by an empty name would pick the first face listed,
+    // which OK would then store though nobody chose it.
+    const FontSpec shown = DisplayFontSpec(*spec);
+    ListFaces(dialog, shown);
+    ListSizes(dialog, shown.FontSize);
+    SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));
+}
+
+INT_PTR CALLBACK ChooseFontProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            InitChooseFont(dialog, reinterpret_cast<FontSpec*>(lParam));
+            return FALSE;
+        case WM_COMMAND:
+            return OnChooseFontCommand(dialog, LOWORD(wParam));
+        case WM_DESTROY: {
+            Win32FontDialog controls(dialog);
+            ForgetSampleFont(&controls);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+INT_PTR ChooseDisplayFont(HWND owner, FontSpec* spec) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CHOOSE_FONT), owner,
+                                           ChooseFontProc, reinterpret_cast<LPARAM>(spec));
+    // The faces went at OK or Cancel; the state is clear for the next opening.
+    FreeFontFaces();
+    ChooseFontDialog = ChooseFontState{};
+    return result;
+}

@@ -1,0 +1,26 @@
+#include "dialogs/win32/web_address.h"
+
+#include <shellapi.h>
+
+#include "dialogs/product_version.h"
+#include "dialogs/update_address.h"
+#include "platform/maker_site.h"
+
+void OpenWebAddress(HWND owner, const char16_t* address) {
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI;
+    execute.hwnd = owner;
+    execute.lpVerb = L"Open";
+    execute.lpFile = reinterpret_cast<const wchar_t*>(address);
+    ShellExecuteExW(&execute);
+}
+
+void OpenMakerSite(HWND owner) { OpenWebAddress(owner, kMakerSiteAddress); }
+
+void CheckForUpdates(HWND owner) {
+    char16_t address[kUpdateAddressSize];
+    if (BuildUpdateAddress(address, kUpdateAddressSize, kMakerSiteAddress, kProductToken,
+                           kProductVersion) > 0)
+        OpenWebAddress(owner, address);
+}

@@ -1,0 +1,13 @@
+// Web addresses handed to the shell's Open action, which shows them in the
+// user's browser: the maker's site and the update check.
+#pragma once
+#include <windows.h>
+
+// ShellExecuteExW with the verb "Open", the address as the file and the
+// shell's own error box switched off; the result is not examined (a missing
+// browser shows nothing).
+void OpenWebAddress(HWND owner, const char16_t* address);
+void OpenMakerSite(HWND owner);
+// Opens the update-check address on the maker's server, which carries the
+// platform, the product token and the version.
+void CheckForUpdates(HWND owner);
