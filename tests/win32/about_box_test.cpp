@@ -1,0 +1,225 @@
+// The About box and Check For Updates as a user meets them: F1 and File >
+// About open the box with its version and the maker's site as a blue,
+// underlined link; Escape closes it; a click on the link, and Check For
+// Updates, hand their addresses to the browser.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/product_version.h"
+#include "platform/maker_site.h"
+#include "resources/resource_ids.h"
+#include "tests/win32/support/dialog_template.h"
+#include "tests/win32/support/program_dialogs.h"
+#include "tests/win32/support/reader_test.h"
+#include "tests/win32/support/recording_browser.h"
+#include "tests/win32/support/window_capture.h"
+#include "tests/win32/support/window_input.h"
+
+namespace {
+
+constexpr wchar_t kAboutCaption[] = L"Orvendel";
+
+std::wstring Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+std::string Narrow(const char16_t* text) {
+    std::string narrow;
+    for (; *text; ++text) narrow += char(*text);
+    return narrow;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+class AboutBox : public ReaderTest {
+protected:
+    HWND WaitForAboutBox() {
+        HWND box = WaitForProgramDialog(reader.ProcessId(), kAboutCaption);
+        EXPECT_NE(box, nullptr) << "no About box came";
+        return box;
+    }
+    void Close(HWND box) {
+        ASSERT_TRUE(TypeKeys(box, {VK_ESCAPE}));
+        ASSERT_TRUE(WaitForDialogToClose(box)) << "Escape did not close the About box";
+        for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
+    }
+};
+
+TEST(AboutBoxTemplate, HoldsTitlePictureVersionNoticeAndLink) {
+    const std::optional<DialogTemplate> box = ReadDialogTemplate(ProgramPath(), IDD_ABOUT);
+    ASSERT_TRUE(box.has_value()) << "the program has no extended template 103";
+    EXPECT_EQ(box->Caption, L"Orvendel");
+    EXPECT_EQ(box->Style, DWORD(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER | DS_SETFONT));
+    EXPECT_EQ(box->ExStyle, DWORD(WS_EX_TOOLWINDOW));
+    EXPECT_EQ(box->Width, 140);
+    EXPECT_EQ(box->Height, 85);
+    EXPECT_EQ(box->PointSize, 8);
+    EXPECT_EQ(box->FontName, L"MS Sans Serif");
+
+    const DWORD child = WS_CHILD | WS_VISIBLE;
+    const TemplateControl expected[] = {
+        {-1, L"Static", L"Orvendel", child | SS_LEFT | SS_NOPREFIX, 0, 7, 7, 81, 8},
+        {-1, L"Static", L"#" + std::to_wstring(IDB_ABOUT), child | SS_BITMAP, 0, 88, 7, 47, 20},
+        {-1, L"Static", L"Version " + Wide(kProductVersion), child | SS_LEFT, 0, 7, 24, 45, 8},
+        {-1, L"Static", L"", child | SS_LEFT, 0, 7, 41, 80, 8},
+        {IDC_MAKER_LINK, L"Button", Wide(kMakerSiteAddress), child | BS_OWNERDRAW | WS_TABSTOP, 0,
+         7, 58, 100, 8},
+    };
+    ASSERT_EQ(box->Controls.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const TemplateControl& is = box->Controls[i];
+        const TemplateControl& should = expected[i];
+        EXPECT_EQ(is.Id, should.Id) << "control " << i;
+        EXPECT_EQ(lstrcmpiW(is.Class.c_str(), should.Class.c_str()), 0) << "control " << i;
+        if (i != 3) EXPECT_EQ(is.Text, should.Text) << "control " << i;
+        EXPECT_EQ(is.Style, should.Style) << "control " << i;
+        EXPECT_EQ((std::vector<short>{is.X, is.Y, is.Width, is.Height}),
+                  (std::vector<short>{should.X, should.Y, should.Width, should.Height}))
+            << "control " << i;
+    }
+    EXPECT_NE(box->Controls[3].Text.find(L"CC BY 4.0"), std::wstring::npos)
+        << "the notice credits the book's text and its licence";
+}
+
+TEST_F(AboutBox, F1OpensTheBoxWithItsVersionAndEscapeClosesIt) {
+    LaunchReader();
+    ASSERT_TRUE(TypeKeys(Window(), {VK_F1}));
+    HWND box = WaitForAboutBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), Window());
+    std::vector<std::wstring> texts;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        texts.push_back(TextOf(child));
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_EQ(texts[0], L"Orvendel");
+    EXPECT_EQ(texts[2], L"Version 1.84a");
+    EXPECT_EQ(texts[4], Wide(kMakerSiteAddress));
+    Close(box);
+    EXPECT_TRUE(WaitUntilHandled(Window())) << "the reader goes on after the box";
+}
+
+TEST_F(AboutBox, FileAboutDrawsTheLinkBlueUnderlinedAndAsWideAsItsText) {
+    LaunchReader();
+    SendCommand(Window(), IDM_ABOUT);
+    HWND box = WaitForAboutBox();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(WaitUntilHandled(box));
+    Sleep(200);
+    HWND link = GetDlgItem(box, IDC_MAKER_LINK);
+    ASSERT_NE(link, nullptr);
+    RECT area{};
+    GetClientRect(link, &area);
+    MapWindowPoints(link, box, reinterpret_cast<POINT*>(&area), 2);
+    const Capture picture = CaptureClientArea(box);
+    ASSERT_GT(picture.Width, 0);
+
+    int blue = 0, left = area.right, right = area.left, widestRow = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        int inRow = 0;
+        for (int x = area.left; x < area.right; ++x) {
+            const uint32_t pixel = picture.At(x, y);
+            if (Blue(pixel) > 200 && Red(pixel) < 80 && Green(pixel) < 80) {
+                ++blue;
+                ++inRow;
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+            }
+        }
+        widestRow = std::max(widestRow, inRow);
+    }
+    ASSERT_GT(blue, 50) << "the link is not drawn in blue";
+    // The underline: one row of blue under nearly the whole text.
+    EXPECT_GT(widestRow, (right - left) * 9 / 10) << "the link is not underlined";
+    // The control was made as wide as its text and the edges.
+    const int edges = 2 * GetSystemMetrics(SM_CXEDGE);
+    EXPECT_LE((area.right - area.left) - (right - left), edges + 3);
+    EXPECT_GE(left - area.left, 0);
+    Close(box);
+}
+
+// The cursor shown with the mouse at (x, y) of the screen, moved there as a
+// user moves it.
+HCURSOR CursorAt(int x, int y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof cursor;
+    for (int i = 0; i < 3; ++i) {
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = (x + i % 2) * 65535 / (width - 1);
+        move.mi.dy = y * 65535 / (height - 1);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &move, sizeof move);
+        Sleep(60);
+    }
+    GetCursorInfo(&cursor);
+    return cursor.hCursor;
+}
+
+// Cursor handles are the loading process's own, and Wine gives no shape of
+// another process's cursor: what is seen is that the link shows a cursor of
+// its own, and the rest of the box the arrow.
+TEST_F(AboutBox, LinkShowsACursorOfItsOwn) {
+    LaunchReader();
+    SendCommand(Window(), IDM_ABOUT);
+    HWND box = WaitForAboutBox();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(WaitUntilHandled(box));
+    RECT link{}, whole{};
+    GetWindowRect(GetDlgItem(box, IDC_MAKER_LINK), &link);
+    GetClientRect(box, &whole);
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&whole), 2);
+    const HCURSOR elsewhere = CursorAt(whole.right - 6, whole.bottom - 6);
+    const HCURSOR overLink = CursorAt((link.left + link.right) / 2, (link.top + link.bottom) / 2);
+    const HCURSOR backAgain = CursorAt(whole.right - 6, whole.bottom - 6);
+    EXPECT_NE(overLink, nullptr);
+    EXPECT_NE(overLink, elsewhere) << "the link shows the box's cursor";
+    EXPECT_EQ(backAgain, elsewhere);
+    Close(box);
+}
+
+class WebAddresses : public AboutBox {
+protected:
+    void SetUp() override {
+        AboutBox::SetUp();
+        ASSERT_TRUE(browser.Failure().empty()) << browser.Failure();
+    }
+    RecordingBrowser browser;
+};
+
+TEST_F(WebAddresses, ClickOnTheLinkOpensTheMakersSiteAndKeepsTheBoxOpen) {
+    LaunchReader();
+    SendCommand(Window(), IDM_ABOUT);
+    HWND box = WaitForAboutBox();
+    ASSERT_NE(box, nullptr);
+    HWND link = GetDlgItem(box, IDC_MAKER_LINK);
+    PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    const std::vector<std::string> addresses = browser.WaitForAddresses(1);
+    ASSERT_EQ(addresses.size(), 1u) << "the browser was handed no address";
+    // The address names only the host; Wine's browser launcher hands it on
+    // with the root path written out.
+    EXPECT_EQ(addresses[0], Narrow(kMakerSiteAddress) + "/");
+    EXPECT_TRUE(IsWindowVisible(box)) << "the box closed with the click";
+    Close(box);
+}
+
+TEST_F(WebAddresses, CheckForUpdatesOpensTheUpdateAddress) {
+    LaunchReader();
+    SendCommand(Window(), IDM_CHECK_FOR_UPDATES);
+    const std::vector<std::string> addresses = browser.WaitForAddresses(1);
+    ASSERT_EQ(addresses.size(), 1u) << "the browser was handed no address";
+    EXPECT_EQ(addresses[0],
+              "http://www.kestrane.example/cgi-bin/upgrade?p=windows/Kestrane/Orvendel&v=1.84a");
+    EXPECT_TRUE(WaitUntilHandled(Window()));
+}
+
+}  // namespace
