@@ -1,6 +1,7 @@
 // The main window's class and the window itself.
-#include "app/main_window.h"
+#include "app/main_class.h"
 
+#include "app/main_window.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 

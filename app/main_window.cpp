@@ -1,9 +1,12 @@
 // The main window's procedure: a table of messages, each handed to a handler.
 #include "app/main_window.h"
 
+#include "app/commands.h"
 #include "app/display_font.h"
 #include "app/menu_marks.h"
 #include "app/painting.h"
+#include "app/scrolling.h"
+#include "app/sizing.h"
 #include "app/toolbar.h"
 #include "settings/app_settings.h"
 #include "settings/settings_persistence.h"

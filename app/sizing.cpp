@@ -1,6 +1,7 @@
 // Keeping the view and the toolbar sized to the client area, a gutter in from
 // every side.
-#include "app/main_window.h"
+#include "app/sizing.h"
+
 #include "app/scrolling.h"
 #include "app/toolbar.h"
 #include "settings/app_settings.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "app/main_class.h"
 #include "app/menu_marks.h"
 #include "app/scrolling.h"
 #include "resources/resource_ids.h"
