@@ -5,8 +5,20 @@
 #include "app/scrolling.h"
 #include "app/toolbar.h"
 #include "settings/app_settings.h"
-#include "store/navigation.h"
 #include "view/article_view.h"
+
+Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight, int32_t gutter) {
+    if (toolbarExists) client.Top += toolbarHeight - 1;
+    if (client.Bottom - client.Top > 2 * gutter) {
+        client.Top += gutter;
+        client.Bottom -= 2 * gutter;
+    }
+    if (client.Right - client.Left > 2 * gutter) {
+        client.Left += gutter;
+        client.Right -= 2 * gutter;
+    }
+    return client;
+}
 
 void OnSize(HWND window, LPARAM lParam) {
     int32_t width = LOWORD(lParam);

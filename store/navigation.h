@@ -16,12 +16,6 @@ constexpr const char16_t kErrorCaption[] = u"Error";
 // changes); with 0 makes article 1 current when none is.
 void SetCurrentArticle(uint16_t number);
 
-// Where the screen view goes in the client area: below the toolbar (which
-// overlaps the view by one pixel) and a gutter in from the left, the top and,
-// twice, from the right and the bottom; a side too short for two gutters
-// keeps its full extent.
-Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight, int32_t gutter);
-
 // The portable part of LoadFirstArticle: creates the screen view on dc with the
 // view rectangle (the client area below the toolbar less the gutters), stores
 // it in AppSettings and shows the current article at LastPosition. When the

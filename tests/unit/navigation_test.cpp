@@ -186,19 +186,6 @@ TEST_F(Navigation, NumberBeyondTheBookStepsToTheFirstEitherWay) {
     }
 }
 
-TEST_F(Navigation, ViewRectangleLeavesGuttersAndOverlapsTheToolbar) {
-    Rect view = ArticleViewRectangle(Rect{0, 0, 500, 400}, true, 28, 10);
-    EXPECT_EQ(view.Left, 10);
-    EXPECT_EQ(view.Top, 37);
-    EXPECT_EQ(view.Right, 480);
-    EXPECT_EQ(view.Bottom, 380);
-
-    Rect narrow = ArticleViewRectangle(Rect{0, 0, 15, 400}, false, 0, 10);
-    EXPECT_EQ(narrow.Left, 0);
-    EXPECT_EQ(narrow.Right, 15);
-    EXPECT_EQ(narrow.Top, 10);
-}
-
 // A corrupt record whose data ends in a format byte: the walk that follows it
 // would step past the loader's buffer. The screen view is laid out with the
 // record's own length, so the walk ends inside it, also when the view lays the

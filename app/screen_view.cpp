@@ -1,7 +1,8 @@
-#include "store/win32/load_first_article.h"
+#include "app/screen_view.h"
 
 #include <memory>
 
+#include "app/sizing.h"
 #include "settings/app_settings.h"
 #include "store/navigation.h"
 #include "view/article_view.h"
