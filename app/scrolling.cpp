@@ -16,10 +16,6 @@ void SearchAgainFromKey(HWND) {}
 
 }  // namespace
 
-int32_t PageStep(int32_t linesDrawn, uint32_t pageMode) {
-    return (pageMode == 2 || pageMode == 4) ? linesDrawn / 2 : linesDrawn - 1;
-}
-
 int32_t KeyScrollAmount(const ArticleView& view, WPARAM key, uint32_t flags) {
     uint32_t pageMode = (flags & kFlagsKeyPageModeMask) >> kFlagsKeyPageModeShift;
     switch (key) {
@@ -85,7 +81,7 @@ LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
 }
 
 void UpdateScrollBar(HWND window) {
-    if ((AppSettings.Flags & 0xFF) < kFlagsScrollBarRight) return;   // no scroll bar
+    if (!HasScrollBar(AppSettings.Flags)) return;
     ArticleView* view = AppSettings.View;
     if (!view) return;
     SCROLLINFO info = {};

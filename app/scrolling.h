@@ -8,9 +8,6 @@
 
 struct ArticleView;
 
-// A page by keys or clicks: half the lines drawn in page modes 2 and 4, the
-// lines drawn less one in every other mode (0 to 7).
-int32_t PageStep(int32_t linesDrawn, uint32_t pageMode);
 // The scrolling keys (Page Up/Down, End, Home, Up, Down); 0 for any other key.
 int32_t KeyScrollAmount(const ArticleView& view, WPARAM key, uint32_t flags);
 // A scroll-bar request with the thumb position it carries.

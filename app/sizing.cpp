@@ -8,7 +8,7 @@
 #include "view/article_view.h"
 
 Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight, int32_t gutter) {
-    if (toolbarExists) client.Top += toolbarHeight - 1;
+    client.Top += ToolbarOffset(toolbarExists, toolbarHeight);
     if (client.Bottom - client.Top > 2 * gutter) {
         client.Top += gutter;
         client.Bottom -= 2 * gutter;

@@ -2,11 +2,9 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/ports.h"   // kRepaintAll, what a new article asks the shell to paint
 #include "view/text_device.h"
 
-// RepaintMain flags after the view got a new article: clear the client area
-// below the toolbar (0x100) and draw every part (0xFF).
-constexpr uint32_t kRepaintAll = 0x1FF;
 constexpr int32_t kScreenViewCapacity = 100;   // initial line table of the screen view
 
 constexpr const char16_t kResourceNotFound[] = u"Resource not found";
