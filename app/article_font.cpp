@@ -10,6 +10,11 @@ void ChooseArticleFont(HWND window) {
     if (ChooseDisplayFont(window, &AppSettings.Font) == IDOK) ApplyArticleFont(window);
 }
 
+void ChooseFirstRunFont(HWND window) {
+    ChooseDisplayFont(window, &AppSettings.Font);
+    ApplyArticleFont(window);
+}
+
 void ApplyArticleFont(HWND window) {
     const FontSpec shown = DisplayFontSpec(AppSettings.Font);
     SetArticleFont(AppSettings.View, &shown);

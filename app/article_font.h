@@ -1,11 +1,16 @@
 // The display font the user chooses in the Choose Font dialog, applied to the
-// article.
+// article: from the Font command, and on the very first run.
 #pragma once
 #include <windows.h>
 
 // The Font command (Ctrl+F, the menu, the toolbar): the dialog over window,
 // and the choice applied to the article after OK only.
 void ChooseArticleFont(HWND window);
+// The font choice on the very first run (no face name stored): the dialog
+// over the new main window, and the result applied whatever the answer.
+// After Cancel the article stays in the fallback face (view/display_font.h)
+// and nothing unchosen is stored.
+void ChooseFirstRunFont(HWND window);
 // AppSettings' font on the view as it is drawn (the fallback face while none
 // is chosen): the article laid out again and redrawn, the scroll bar with it.
 void ApplyArticleFont(HWND window);

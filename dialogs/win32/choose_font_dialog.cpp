@@ -15,11 +15,48 @@ namespace {
 
 // Wine's EDIT control runs the bidirectional algorithm over its text, so the
 // sample, which holds the letters in stored order, would show them reversed
-// (alef at the left). A leading LEFT-TO-RIGHT OVERRIDE makes it show the
-// units exactly in stored order: tav at the left, alef at the right edge.
+// (alef at the left). A LEFT-TO-RIGHT OVERRIDE in front of each line makes it
+// show the units exactly in stored order: tav at the left, alef at the right
+// edge.
 constexpr wchar_t kLeftToRightOverride = 0x202D;
+// Room the edit control may measure differently from GDI.
+constexpr int kFlowSlack = 2;
 
 const wchar_t* Wide(const char16_t* units) { return reinterpret_cast<const wchar_t*>(units); }
+
+int ExtentOf(HDC dc, const wchar_t* units, int count) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, units, count, &size);
+    return size.cx;
+}
+
+// The sample as the box shows it. Letters that do not fit one line would be
+// wrapped by the box after the first stored units, putting the alphabet's
+// end on top; so the lines are made here, from the end of the stored text,
+// which holds the first letters: the top line ends with alef at the right
+// edge, and each line below goes on where the one above stopped.
+std::wstring FlowSample(HWND sample, const char16_t* stored, HFONT font) {
+    const std::wstring units(Wide(stored));
+    RECT format{};
+    SendMessageW(sample, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int width = format.right - format.left - kFlowSlack;
+    HDC dc = GetDC(sample);
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    std::wstring shown;
+    int end = int(units.size());
+    while (end > 0) {
+        int count = 1;
+        while (count < end && ExtentOf(dc, units.data() + end - count - 1, count + 1) <= width)
+            ++count;
+        if (!shown.empty()) shown += L"\r\n";
+        shown += kLeftToRightOverride;
+        shown.append(units, size_t(end - count), size_t(count));
+        end -= count;
+    }
+    if (previous) SelectObject(dc, previous);
+    ReleaseDC(sample, dc);
+    return shown;
+}
 
 class Win32FontDialog : public FontDialogControls {
 public:
@@ -46,9 +83,9 @@ public:
         CheckDlgButton(dialog_, buttonId, checked ? BST_CHECKED : BST_UNCHECKED);
     }
     void SetSampleText(const char16_t* text) override {
-        std::wstring shown(1, kLeftToRightOverride);
-        shown += Wide(text);
-        SetDlgItemTextW(dialog_, IDC_FONT_SAMPLE, shown.c_str());
+        HWND sample = GetDlgItem(dialog_, IDC_FONT_SAMPLE);
+        auto font = reinterpret_cast<HFONT>(SendMessageW(sample, WM_GETFONT, 0, 0));
+        SetWindowTextW(sample, FlowSample(sample, text, font).c_str());
     }
     FontHandle MakeSampleFont(const char16_t* faceName, int32_t cellHeight,
                               int32_t letterBase) override {
@@ -61,9 +98,12 @@ public:
     void DeleteSampleFont(FontHandle font) override {
         if (font) DeleteObject(reinterpret_cast<HFONT>(font));
     }
+    // The lines are made anew for the font, then shown.
     void SetSampleFont(FontHandle font) override {
-        SendDlgItemMessageW(dialog_, IDC_FONT_SAMPLE, WM_SETFONT, reinterpret_cast<WPARAM>(font),
-                            TRUE);
+        HWND sample = GetDlgItem(dialog_, IDC_FONT_SAMPLE);
+        SendMessageW(sample, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetSampleText(ChooseFontDialog.SampleText);
+        InvalidateRect(sample, nullptr, TRUE);
     }
 
 private:

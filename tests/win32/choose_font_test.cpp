@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -195,16 +196,35 @@ TEST_F(ChooseFont, CulmusFaceChecks5D0AndTheSampleReadsAsTheAlphabet) {
     EXPECT_FALSE(Checked(dialog, IDC_BASE_1255));
 
     HWND sample = GetDlgItem(dialog, IDC_FONT_SAMPLE);
-    std::wstring expected(1, kLeftToRightOverride);
-    for (int k = 0; k < 27; ++k) expected += wchar_t(0x05EA - k);
-    wchar_t shown[64] = {};
-    SendMessageW(sample, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(shown));
-    EXPECT_EQ(std::wstring(shown), expected);
-    // Where the box shows its letters: tav (the first stored) at the left,
-    // alef at the right end.
-    const LRESULT tav = SendMessageW(sample, EM_POSFROMCHAR, 1, 0);
-    const LRESULT alef = SendMessageW(sample, EM_POSFROMCHAR, 27, 0);
-    EXPECT_LT(short(LOWORD(tav)), short(LOWORD(alef))) << "the sample shows alef at the left";
+    wchar_t shown[128] = {};
+    SendMessageW(sample, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(shown));
+    // Each line in stored order behind its override; read right to left, top
+    // line first, the lines give the alphabet.
+    std::vector<std::wstring> lines;
+    for (std::wstring rest = shown;;) {
+        const size_t end = rest.find(L"\r\n");
+        lines.push_back(rest.substr(0, end));
+        if (end == std::wstring::npos) break;
+        rest = rest.substr(end + 2);
+    }
+    std::wstring read;
+    for (const std::wstring& line : lines) {
+        ASSERT_GE(line.size(), 2u);
+        EXPECT_EQ(line[0], kLeftToRightOverride);
+        read.append(line.rbegin(), line.rend() - 1);
+    }
+    std::wstring alphabet;
+    for (wchar_t letter = 0x05D0; letter <= 0x05EA; ++letter) alphabet += letter;
+    EXPECT_EQ(read, alphabet);
+    // Where the box shows them: alef at the right end of the top line, the
+    // letters before it in the line to its left.
+    const WPARAM alefAt = lines.front().size() - 1;
+    const LRESULT alef = SendMessageW(sample, EM_POSFROMCHAR, alefAt, 0);
+    const LRESULT before = SendMessageW(sample, EM_POSFROMCHAR, 1, 0);
+    EXPECT_LT(short(LOWORD(before)), short(LOWORD(alef))) << "the sample shows alef at the left";
+    const WPARAM tavAt = wcslen(shown) - lines.back().size() + 1;   // first letter of the last line
+    const LRESULT tav = SendMessageW(sample, EM_POSFROMCHAR, tavAt, 0);
+    EXPECT_GE(short(HIWORD(tav)), short(HIWORD(alef))) << "tav is on the top line's level or below";
 
     ASSERT_TRUE(WaitUntilHandled(dialog));
     const Capture picture = CaptureClientArea(dialog);
