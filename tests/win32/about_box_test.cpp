@@ -102,6 +102,23 @@ TEST_F(AboutBox, F1OpensTheBoxWithItsVersionAndEscapeClosesIt) {
     EXPECT_EQ(texts[0], L"Orvendel");
     EXPECT_EQ(texts[2], L"Version 1.84a");
     EXPECT_EQ(texts[4], Wide(kMakerSiteAddress));
+
+    // The notice fits its one line, in the box's font as the dialog manager
+    // makes it from the template.
+    HWND notice = GetWindow(box, GW_CHILD);
+    for (int i = 0; i < 3; ++i) notice = GetWindow(notice, GW_HWNDNEXT);
+    RECT line{};
+    GetClientRect(notice, &line);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT font = CreateFontW(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL,
+                             FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, texts[3].c_str(), int(texts[3].size()), &extent);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    DeleteDC(dc);
+    EXPECT_LE(extent.cx, line.right) << "the notice does not fit its line";
     Close(box);
     EXPECT_TRUE(WaitUntilHandled(Window())) << "the reader goes on after the box";
 }
