@@ -127,10 +127,13 @@ void PutRichText(const char16_t* text, int32_t append) {
 
     char* body = static_cast<char*>(AllocOrAbort(EncodeRtfBody(text, nullptr) + 1));
     const size_t bodyLength = EncodeRtfBody(text, body);
-    ClipboardBlock block = clipboard->AllocBlock(RichDocumentSize(bodyLength, oldLength));
+    const size_t blockSize = RichDocumentSize(bodyLength, oldLength);
+    ClipboardBlock block = clipboard->AllocBlock(blockSize);
     char* document = block ? static_cast<char*>(clipboard->LockBlock(block)) : nullptr;
     if (document) {
-        ComposeRichDocument(document, oldDocument, oldLength, body, bodyLength);
+        const size_t length = ComposeRichDocument(document, oldDocument, oldLength, body, bodyLength);
+        // Other programs may be handed the whole block: no stale bytes after the 0.
+        std::memset(document + length, 0, blockSize - length);
         clipboard->UnlockBlock(block);
     }
     PlainFree(body);

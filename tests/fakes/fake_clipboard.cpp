@@ -51,6 +51,12 @@ std::string FakeClipboard::RichText() const {
     return text.substr(0, text.find('\0'));
 }
 
+std::vector<uint8_t> FakeClipboard::BlockBytes(uint32_t format) const {
+    auto held = contents_.find(format);
+    if (held == contents_.end()) return {};
+    return blocks_.at(uintptr_t(held->second)).Bytes;
+}
+
 uint32_t FakeClipboard::RichTextFormat() { return RegisterFormat(u"Rich Text Format"); }
 
 int FakeClipboard::BlocksOfTheProgram() const {

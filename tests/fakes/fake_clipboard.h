@@ -33,6 +33,8 @@ public:
     // The data of a format up to its terminator (empty when it holds none).
     std::u16string UnicodeText() const;
     std::string RichText() const;
+    // The whole block of a format, terminator and all that follows it.
+    std::vector<uint8_t> BlockBytes(uint32_t format) const;
     uint32_t RichTextFormat();
     // Blocks that were allocated and neither freed nor handed over.
     int BlocksOfTheProgram() const;

@@ -92,6 +92,15 @@ TEST_F(ClipboardCopy, UnicodeFontGivesOnlyRichTextWithTheLettersInReadingOrder) 
     EXPECT_EQ(AppSettings.Flags, kDefaultFlags) << "Reverse is put back";
 }
 
+TEST_F(ClipboardCopy, TheDocumentsBlockHoldsNothingAfterItsTerminator) {
+    Copy();
+    const std::vector<uint8_t> block = clipboard().BlockBytes(clipboard().RichTextFormat());
+    const size_t length = clipboard().RichText().size();
+    ASSERT_GT(block.size(), length);
+    EXPECT_EQ(std::vector<uint8_t>(block.begin() + length, block.end()),
+              std::vector<uint8_t>(block.size() - length, 0));
+}
+
 TEST_F(ClipboardCopy, UnicodeFontWithReverseOnKeepsTheDisplayOrder) {
     AppSettings.Flags |= kFlagsReverse;
     Copy();
