@@ -205,6 +205,17 @@ TEST_F(ClipboardCommands, CopyWithAUnicodeFontPlacesOneRichTextDocument) {
     EXPECT_NE(document.find("\\u1488  \\u1489\\u1512\\u1488\\u1513\\u1497\\u1514 "), std::string::npos);
 }
 
+TEST_F(ClipboardCommands, CopyWithReverseOnKeepsTheDrawingOrder) {
+    StartOn(1);
+    Command(IDM_REVERSE);
+    Command(IDM_COPY);
+    const std::string document = ClipboardRichText().value_or("");
+    // Genesis 1:1 as it is stored, from its last word: ":הארץ ואת".
+    EXPECT_NE(document.find(":\\u1509\\u1512\\u1488\\u1492  \\u1514\\u1488\\u1493"), std::string::npos);
+    EXPECT_EQ(document.find("\\u1488  \\u1489\\u1512\\u1488\\u1513\\u1497\\u1514 "), std::string::npos);
+    EXPECT_TRUE(IsChecked(IDM_REVERSE)) << "the copy leaves Reverse as it was";
+}
+
 TEST_F(ClipboardCommands, CopyWithAWindows1255FontPlacesOnlyUnicodeText) {
     StartOn(1, 224);
     Command(IDM_COPY);
