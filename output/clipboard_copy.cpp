@@ -43,6 +43,14 @@ bool EndsWithLineEnd(const uint8_t* old, size_t bytes) {
     std::memcpy(&last, old + bytes - 2, sizeof last);
     return last == u'\n' || last == u'\r';
 }
+// What an append adds to; false when the clipboard could not be opened to
+// read it, so that the append places nothing rather than replace what it
+// could not read.
+bool ReadOldData(uint8_t** old, size_t* length, uint32_t format) {
+    bool opened = false;
+    *old = ReadClipboardData(length, format, &opened);
+    return opened;
+}
 }  // namespace
 
 void CopyArticle(ArticleView* view, int32_t append) {
@@ -61,9 +69,15 @@ void CopyArticle(ArticleView* view, int32_t append) {
 }
 
 uint8_t* ReadClipboard(size_t* length, uint32_t format) {
+    bool opened = false;
+    return ReadClipboardData(length, format, &opened);
+}
+
+uint8_t* ReadClipboardData(size_t* length, uint32_t format, bool* opened) {
     *length = 0;
     ClipboardPort* clipboard = Ports.Clipboard;
-    if (!clipboard || !clipboard->Open()) return nullptr;
+    *opened = clipboard && clipboard->Open();
+    if (!*opened) return nullptr;
     uint8_t* copy = nullptr;
     const bool unicode = format == 0 || format == kClipboardUnicodeText;
     ClipboardBlock block = clipboard->GetData(unicode ? kClipboardUnicodeText : format);
@@ -96,7 +110,8 @@ void PutUnicodeText(const char16_t* text, int32_t append) {
     ClipboardPort* clipboard = Ports.Clipboard;
     if (!clipboard) return;
     size_t oldBytes = 0;
-    uint8_t* old = append ? ReadClipboard(&oldBytes, 0) : nullptr;
+    uint8_t* old = nullptr;
+    if (append && !ReadOldData(&old, &oldBytes, 0)) return;
     const bool newLine = old && !EndsWithLineEnd(old, oldBytes);
     const size_t textBytes = UnitCount(text) * sizeof(char16_t);
     const size_t lineEndBytes = newLine ? kLineEndUnits * sizeof(char16_t) : 0;
@@ -121,7 +136,8 @@ void PutRichText(const char16_t* text, int32_t append) {
     const uint32_t format = clipboard->RegisterFormat(kRichTextFormatName);
     if (format == 0) return;
     size_t oldLength = 0;
-    uint8_t* old = append ? ReadClipboard(&oldLength, format) : nullptr;
+    uint8_t* old = nullptr;
+    if (append && !ReadOldData(&old, &oldLength, format)) return;
     const char* oldDocument = reinterpret_cast<const char*>(old);
     if (old && !IsRichDocument(oldDocument, oldLength)) oldLength = 0;   // not ours to extend
 

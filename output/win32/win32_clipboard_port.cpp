@@ -4,8 +4,21 @@
 
 static_assert(kClipboardUnicodeText == CF_UNICODETEXT, "the Unicode text format's number");
 
+namespace {
+// Another program (the session's clipboard manager, a clipboard viewer) may
+// hold the clipboard for a moment; a user's Copy waits that long for it.
+constexpr int kOpenAttempts = 5;
+constexpr DWORD kOpenRetryMs = 10;
+}  // namespace
+
 // With no owner window the clipboard is this thread's until it is closed.
-bool Win32ClipboardPort::Open() { return OpenClipboard(nullptr) != FALSE; }
+bool Win32ClipboardPort::Open() {
+    for (int attempt = 1;; ++attempt) {
+        if (OpenClipboard(nullptr)) return true;
+        if (attempt == kOpenAttempts) return false;
+        Sleep(kOpenRetryMs);
+    }
+}
 
 void Win32ClipboardPort::Close() { CloseClipboard(); }
 

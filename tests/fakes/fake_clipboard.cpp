@@ -67,6 +67,8 @@ int FakeClipboard::BlocksOfTheProgram() const {
 
 bool FakeClipboard::Open() {
     if (open_) Faults.push_back("opened twice");
+    if (OpensBeforeFailure == 0) FailOpen = true;
+    if (OpensBeforeFailure >= 0) --OpensBeforeFailure;
     if (FailOpen) return false;
     ++Opens;
     open_ = true;

@@ -14,6 +14,7 @@ class FakeClipboard : public ClipboardPort {
 public:
     // Failures a test can ask for.
     bool FailOpen = false;
+    int OpensBeforeFailure = -1;   // this many opens succeed, then FailOpen is set
     bool FailAlloc = false;
     bool FailLock = false;
     bool FailSetData = false;

@@ -230,6 +230,28 @@ TEST_F(ClipboardCopy, AClipboardThatCannotBeOpenedIsLeftAsItIs) {
     EXPECT_EQ(clipboard().Opens, 0);
 }
 
+TEST_F(ClipboardCopy, AnAppendThatCannotReadTheClipboardReplacesNothing) {
+    clipboard().HoldRichText("{\\rtf1 collected}");
+    clipboard().FailOpen = true;
+    Append();
+    clipboard().FailOpen = false;
+    EXPECT_EQ(clipboard().RichText(), "{\\rtf1 collected}");
+    AppSettings.Font.FontAsciiBase = kLatinBase;
+    clipboard().HoldUnicodeText(u"collected\r\n");
+    clipboard().FailOpen = true;
+    Append();
+    clipboard().FailOpen = false;
+    EXPECT_EQ(clipboard().UnicodeText(), u"collected\r\n");
+}
+
+TEST_F(ClipboardCopy, AnAppendWhoseSecondOpenFailsLeavesTheOldData) {
+    clipboard().HoldRichText("{\\rtf1 collected}");
+    clipboard().OpensBeforeFailure = 1;   // the read opens, the write does not
+    Append();
+    clipboard().FailOpen = false;
+    EXPECT_EQ(clipboard().RichText(), "{\\rtf1 collected}");
+}
+
 TEST_F(ClipboardCopy, ABlockTheClipboardRefusesIsFreed) {
     clipboard().FailSetData = true;
     Copy();
