@@ -273,6 +273,14 @@ TEST_F(ClipboardCommands, AppendingRichTextToPlainTextStartsANewDocument) {
     EXPECT_FALSE(ClipboardUnicodeText().has_value()) << "the plain text is gone";
 }
 
+TEST_F(ClipboardCommands, UnicodeTextAppendedToAnotherProgramsTextStartsOnANewLine) {
+    ASSERT_TRUE(PutClipboardUnicodeText(u"a note"));
+    StartOn(1, 224);
+    Command(IDM_APPEND_TO_CLIPBOARD);
+    EXPECT_EQ(PlacedClipboardFormats(), std::vector<UINT>{CF_UNICODETEXT});
+    EXPECT_EQ(ClipboardUnicodeText().value_or(u"<none>"), u"a note\r\n" + StoredOrderText(1, 0xE0));
+}
+
 TEST_F(ClipboardCommands, AppendingUnicodeTextToAnEmptyClipboardIsACopy) {
     StartOn(3, 224);
     Command(IDM_APPEND_TO_CLIPBOARD);
