@@ -58,7 +58,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
         case VK_LEFT:  StepArticle(window, -1); return kKeyHandled;
         case VK_RIGHT: StepArticle(window, +1); return kKeyHandled;
     }
-    ScrollArticleView(view, KeyScrollAmount(*view, key, AppSettings.Flags), 1, 1);
+    ScrollArticleView(view, KeyScrollAmount(*view, key, AppSettings.Flags), kRedraw, kClampAtEnd);
     UpdateScrollBar(window);
     return kKeyHandled;
 }
@@ -66,7 +66,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
 LRESULT OnVScroll(HWND window, WPARAM wParam, LPARAM lParam) {
     ArticleView* view = AppSettings.View;
     int32_t amount = view ? ScrollBarAmount(*view, LOWORD(wParam), int16_t(HIWORD(wParam))) : 0;
-    if (amount != 0) ScrollArticleView(view, amount, 1, 1);
+    if (amount != 0) ScrollArticleView(view, amount, kRedraw, kClampAtEnd);
     DefWindowProcW(window, WM_VSCROLL, wParam, lParam);
     if (amount != 0) UpdateScrollBar(window);
     return 1;
@@ -75,7 +75,7 @@ LRESULT OnVScroll(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
     ArticleView* view = AppSettings.View;
     if (!view) return 0;
-    ScrollArticleView(view, WheelAmount(int16_t(HIWORD(wParam))), 1, 1);
+    ScrollArticleView(view, WheelAmount(int16_t(HIWORD(wParam))), kRedraw, kClampAtEnd);
     UpdateScrollBar(window);
     return 0;
 }
