@@ -47,10 +47,11 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Shared helpers of the test programs (driving the real program, the registry,
-# screenshots).
+# screenshots), with the fakes of the core's interfaces for the shell's own
+# code run inside a test program.
 file(GLOB WIN32_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/support/*.cpp)
-add_library(orvendel_win32_support STATIC ${WIN32_SUPPORT_SOURCES}
-  ${CMAKE_SOURCE_DIR}/tests/win32/support/empty.cpp)
+file(GLOB FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fakes/*.cpp)
+add_library(orvendel_win32_support STATIC ${WIN32_SUPPORT_SOURCES} ${FAKE_SOURCES})
 target_include_directories(orvendel_win32_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(orvendel_win32_support PUBLIC orvendel_platform gtest)
 
