@@ -1,5 +1,6 @@
 // The keys the main window handles itself (the rest reach it as commands
-// through the accelerators), its scroll bar and its wheel.
+// through the accelerators).
+// Also the scroll bar and the wheel.
 #include "app/scrolling.h"
 #include "settings/app_settings.h"
 #include "store/navigation.h"
