@@ -16,7 +16,7 @@ void Exit(HWND window) { DestroyWindow(window); }
 
 void ToggleReverse(HWND window) {
     UpdateReverseMark(window, MarkMode::Toggle);
-    DrawArticleView(AppSettings.View, 1);
+    DrawArticleView(AppSettings.View, kErase);
 }
 
 void Bookmark(HWND window) {
