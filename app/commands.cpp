@@ -6,6 +6,7 @@
 #include "app/menu_marks.h"
 #include "dialogs/win32/about_box.h"
 #include "dialogs/win32/web_address.h"
+#include "output/clipboard_copy.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
@@ -18,13 +19,16 @@ void Exit(HWND window) { DestroyWindow(window); }
 
 void ToggleReverse(HWND window) {
     UpdateReverseMark(window, MarkMode::Toggle);
-    DrawArticleView(AppSettings.View, 1);
+    DrawArticleView(AppSettings.View, kErase);
 }
 
 void Bookmark(HWND window) {
     ToggleBookmark(IsBookmarked());
     UpdateBookmarkMark(window, MarkMode::Set);
 }
+
+void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
+void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
@@ -47,8 +51,8 @@ const CommandEntry kCommands[] = {
     {IDM_CHOOSE_ARTICLE_ALIAS, NotYetAvailable},   // the same as Choose Article
     {IDM_FONT,                 ChooseArticleFont},
     {IDM_REVERSE,              ToggleReverse},
-    {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
-    {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode
+    {IDM_COPY,                 Copy},
+    {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
     {IDM_PRINT,                NotYetAvailable},   // print the article
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},

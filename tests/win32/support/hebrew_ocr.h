@@ -1,13 +1,12 @@
 // Hebrew text recognition (tesseract -l heb) of one line of a picture. The
-// recogniser is a Linux program; Wine starts it like any other process, and it
-// reads the picture from the build tree.
+// recogniser is a Linux program (linux_command.h), and it reads the picture
+// from the build tree.
 #pragma once
 #include <string>
 
+#include "tests/win32/support/linux_command.h"
 #include "tests/win32/support/window_capture.h"
 
-// A path of the Linux file system as Wine's drive Z: shows it.
-std::wstring WinePath(const std::string& unixPath);
 // The build tree (ORVENDEL_BINARY_DIR), empty when it is not named.
 std::string BinaryDir();
 

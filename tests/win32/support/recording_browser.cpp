@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tests/win32/support/hebrew_ocr.h"
+#include "tests/win32/support/linux_command.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ bool WriteHook(const std::wstring& browsers) {
 
 RecordingBrowser::RecordingBrowser() {
     const char* source = std::getenv("ORVENDEL_SOURCE_DIR");
-    if (!source || BinaryDir().empty()) {
+    const char* binary = std::getenv("ORVENDEL_BINARY_DIR");
+    if (!source || !binary) {
         failure_ = "ORVENDEL_SOURCE_DIR and ORVENDEL_BINARY_DIR must name the trees";
         return;
     }
@@ -37,7 +38,7 @@ RecordingBrowser::RecordingBrowser() {
         failure_ = "the recording browser " + script + " is missing";
         return;
     }
-    recordPath_ = WinePath(BinaryDir() + "/browser-addresses.txt");
+    recordPath_ = WinePath(std::string(binary) + "/browser-addresses.txt");
     DeleteFileW(recordPath_.c_str());
     previousBrowsers_ = ReadHook();
     if (!WriteHook(std::wstring(script.begin(), script.end())))
