@@ -4,7 +4,7 @@
 
 #include "app/article_font.h"
 #include "app/menu_marks.h"
-#include "dialogs/win32/about_box.h"
+#include "dialogs/win32/about_dialog.h"
 #include "dialogs/win32/web_address.h"
 #include "output/clipboard_copy.h"
 #include "resources/resource_ids.h"

@@ -8,7 +8,7 @@
 #include "app/scrolling.h"
 #include "app/sizing.h"
 #include "app/toolbar.h"
-#include "dialogs/win32/about_box.h"
+#include "dialogs/win32/about_dialog.h"
 #include "settings/app_settings.h"
 #include "settings/settings_persistence.h"
 #include "settings/win32/window_placement.h"

@@ -1,4 +1,4 @@
-#include "dialogs/win32/about_box.h"
+#include "dialogs/win32/about_dialog.h"
 
 #include "dialogs/win32/web_address.h"
 #include "resources/resource_ids.h"
