@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/menu_marks.h"
+#include "output/win32/printing.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
@@ -22,6 +23,8 @@ void Bookmark(HWND window) {
     ToggleBookmark(IsBookmarked());
     UpdateBookmarkMark(window, MarkMode::Set);
 }
+
+void Print(HWND) { PrintArticle(AppSettings.View); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
@@ -46,7 +49,7 @@ const CommandEntry kCommands[] = {
     {IDM_REVERSE,              ToggleReverse},
     {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
     {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode
-    {IDM_PRINT,                NotYetAvailable},   // print the article
+    {IDM_PRINT,                Print},
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},
     {IDM_PREVIOUS_ARTICLE,     PreviousArticle},
