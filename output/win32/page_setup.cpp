@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "output/page_setup_errors.h"
@@ -44,6 +45,39 @@ void KeepAfterFailure(HGLOBAL current, HGLOBAL offered) {
     if (current) GlobalFree(current);
 }
 
+// The printer a device mode is for, by name, as page setup takes it beside the
+// device mode: without it the dialog (Wine's) starts from the default printer
+// and drops the device mode offered.
+HGLOBAL DeviceNamesFor(HGLOBAL devMode) {
+    if (!devMode) return nullptr;
+    auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode));
+    if (!mode) return nullptr;
+    wchar_t device[CCHDEVICENAME + 1] = {};
+    std::memcpy(device, mode->dmDeviceName, sizeof mode->dmDeviceName);
+    GlobalUnlock(devMode);
+    static const wchar_t kDriver[] = L"winspool";
+    const size_t driverUnits = sizeof kDriver / sizeof kDriver[0];
+    const size_t deviceUnits = wcslen(device) + 1;
+    const size_t headerUnits = sizeof(DEVNAMES) / sizeof(wchar_t);
+    const size_t units = headerUnits + driverUnits + deviceUnits + 1;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, units * sizeof(wchar_t));
+    if (!block) return nullptr;
+    auto* names = static_cast<DEVNAMES*>(GlobalLock(block));
+    if (!names) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    // Offsets count characters from the block's start; the output port is empty.
+    wchar_t* characters = reinterpret_cast<wchar_t*>(names);
+    names->wDriverOffset = WORD(headerUnits);
+    names->wDeviceOffset = WORD(headerUnits + driverUnits);
+    names->wOutputOffset = WORD(headerUnits + driverUnits + deviceUnits);
+    std::memcpy(characters + names->wDriverOffset, kDriver, sizeof kDriver);
+    std::memcpy(characters + names->wDeviceOffset, device, deviceUnits * sizeof(wchar_t));
+    GlobalUnlock(block);
+    return block;
+}
+
 PAGESETUPDLGW PageSetupDescription(HGLOBAL devMode) {
     PAGESETUPDLGW setup;
     std::memset(&setup, 0, sizeof setup);
@@ -52,6 +86,7 @@ PAGESETUPDLGW PageSetupDescription(HGLOBAL devMode) {
     setup.hInstance = static_cast<HINSTANCE>(AppSettings.Instance);
     setup.Flags = PSD_MARGINS | PSD_INTHOUSANDTHSOFINCHES;
     setup.hDevMode = devMode;
+    setup.hDevNames = DeviceNamesFor(devMode);
     setup.rtMargin.left = LONG(ReadDword(kValuePrintLeft, kDefaultPrintMargin));
     setup.rtMargin.top = LONG(ReadDword(kValuePrintTop, kDefaultPrintMargin));
     setup.rtMargin.right = LONG(ReadDword(kValuePrintRight, kDefaultPrintMargin));
@@ -102,11 +137,22 @@ HGLOBAL ReadDevMode(const char16_t* valueName, HGLOBAL fallback) {
 const char16_t* PageSetupErrorText() { return PageSetupErrorMessage(CommDlgExtendedError()); }
 
 HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margins) {
-    const HGLOBAL offered = ReadDevMode(kValueDevMode, ask ? RememberedDevMode : nullptr);
+    HGLOBAL offered = ReadDevMode(kValueDevMode, ask ? RememberedDevMode : nullptr);
     PAGESETUPDLGW setup = PageSetupDescription(offered);
     const bool shown = ask || !offered;
-    if (shown && !PageSetupDlgW(&setup)) {
-        const DWORD code = CommDlgExtendedError();
+    bool chosen = !shown || PageSetupDlgW(&setup);
+    DWORD code = chosen ? 0 : CommDlgExtendedError();
+    if (!chosen && code != 0 && offered) {
+        // The printer set up last time may be gone: page setup starts again
+        // from the default printer rather than refusing to print at all.
+        KeepAfterFailure(setup.hDevMode, offered);
+        if (setup.hDevNames) GlobalFree(setup.hDevNames);
+        offered = nullptr;
+        setup = PageSetupDescription(nullptr);
+        chosen = PageSetupDlgW(&setup);
+        code = chosen ? 0 : CommDlgExtendedError();
+    }
+    if (!chosen) {
         KeepAfterFailure(setup.hDevMode, offered);
         if (setup.hDevNames) GlobalFree(setup.hDevNames);
         if (code != 0) {
