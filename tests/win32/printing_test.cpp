@@ -24,6 +24,7 @@
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
 #include "tests/win32/support/standard_settings.h"
+#include "tests/win32/support/unix_command.h"
 #include "tests/win32/support/window_input.h"
 
 namespace {
@@ -122,11 +123,20 @@ bool IsPrintFailureMessage(const std::wstring& text) {
 }
 
 class Printing : public ReaderTest {
+private:
+    std::set<std::string> pdfsBefore_;
+
 protected:
     void SetUp() override {
         ReaderTest::SetUp();
         ASSERT_FALSE(PdfDirectory().empty())
             << "no print queue for this run: the test needs the cups fixture (tools/cups-session.sh)";
+        pdfsBefore_ = PdfFiles();
+    }
+    // The PDFs this test printed are read; they do not pile up in the queue's folder.
+    void TearDown() override {
+        for (const std::string& name : PdfFiles())
+            if (!pdfsBefore_.count(name)) DeleteFileW(WinePath(PdfDirectory() + "/" + name).c_str());
     }
 
     HWND OpenPageSetup() {
