@@ -157,7 +157,7 @@ HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margin
         if (setup.hDevNames) GlobalFree(setup.hDevNames);
         if (code != 0) {
             // Cancelled or closed (code 0) shows nothing.
-            const char16_t* text = PageSetupErrorMessage(code);
+            const char16_t* text = PageSetupErrorText();
             ShowFailure(text && *text ? text : kUnknownPrintError, kPrintErrorCaption);
         }
         return nullptr;
