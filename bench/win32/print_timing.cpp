@@ -76,11 +76,16 @@ bool IsWholePdf(const std::wstring& path) {
     return std::strstr(tail, "%%EOF") != nullptr;
 }
 
+// Waits for the job's PDF to be written whole, then removes it.
 bool WaitForNewPdf(const std::wstring& directory, const std::set<std::wstring>& before) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kPdfTimeoutMs) {
-        for (const std::wstring& name : PdfFiles(directory))
-            if (!before.count(name) && IsWholePdf(directory + L"\\" + name)) return true;
+        for (const std::wstring& name : PdfFiles(directory)) {
+            const std::wstring path = directory + L"\\" + name;
+            if (before.count(name) || !IsWholePdf(path)) continue;
+            DeleteFileW(path.c_str());
+            return true;
+        }
         Sleep(50);
     }
     return false;

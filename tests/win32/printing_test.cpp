@@ -124,19 +124,17 @@ bool IsPrintFailureMessage(const std::wstring& text) {
 
 class Printing : public ReaderTest {
 private:
-    std::set<std::string> pdfsBefore_;
+    std::vector<std::string> printed_;
 
 protected:
     void SetUp() override {
         ReaderTest::SetUp();
         ASSERT_FALSE(PdfDirectory().empty())
             << "no print queue for this run: the test needs the cups fixture (tools/cups-session.sh)";
-        pdfsBefore_ = PdfFiles();
     }
     // The PDFs this test printed are read; they do not pile up in the queue's folder.
     void TearDown() override {
-        for (const std::string& name : PdfFiles())
-            if (!pdfsBefore_.count(name)) DeleteFileW(WinePath(PdfDirectory() + "/" + name).c_str());
+        for (const std::string& pdf : printed_) DeleteFileW(WinePath(pdf).c_str());
     }
 
     HWND OpenPageSetup() {
@@ -153,6 +151,7 @@ protected:
         EXPECT_TRUE(PressDialogButton(dialog, IDOK));
         std::string pdf = WaitForNewPdf(before, kPdfTimeoutMs);
         EXPECT_FALSE(pdf.empty()) << "no PDF came out of the print queue";
+        if (!pdf.empty()) printed_.push_back(pdf);
         return pdf;
     }
 
