@@ -87,8 +87,13 @@ void DeleteAllValues(HKEY root, const wchar_t* path) {
 }
 
 // Wine's own list of printers, which it keeps from the last time it reached
-// CUPS: without it, and without CUPS, there is no printer at all.
+// CUPS: without it, and without CUPS, there is no printer at all. Wine brings
+// the list up to date from CUPS in the first process that loads its spooler
+// library while no other process of the session has it loaded; this test
+// program loads it first, so a reader started later finds only the list as
+// it is left here.
 void RemoveWinePrinters() {
+    LoadLibraryW(L"winspool.drv");
     HKEY printers;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print\\Printers", 0,
                       KEY_ALL_ACCESS, &printers) == ERROR_SUCCESS) {
