@@ -3,6 +3,7 @@
 #include "app/commands.h"
 
 #include "app/menu_marks.h"
+#include "output/clipboard_copy.h"
 #include "output/win32/printing.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
@@ -16,7 +17,7 @@ void Exit(HWND window) { DestroyWindow(window); }
 
 void ToggleReverse(HWND window) {
     UpdateReverseMark(window, MarkMode::Toggle);
-    DrawArticleView(AppSettings.View, 1);
+    DrawArticleView(AppSettings.View, kErase);
 }
 
 void Bookmark(HWND window) {
@@ -24,6 +25,8 @@ void Bookmark(HWND window) {
     UpdateBookmarkMark(window, MarkMode::Set);
 }
 
+void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
+void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
 void Print(HWND) { PrintArticle(AppSettings.View); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
@@ -47,8 +50,8 @@ const CommandEntry kCommands[] = {
     {IDM_CHOOSE_ARTICLE_ALIAS, NotYetAvailable},   // the same as Choose Article
     {IDM_FONT,                 NotYetAvailable},   // Choose Font, then SetArticleFont
     {IDM_REVERSE,              ToggleReverse},
-    {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
-    {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode
+    {IDM_COPY,                 Copy},
+    {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
     {IDM_PRINT,                Print},
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},
