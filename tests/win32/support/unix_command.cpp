@@ -12,31 +12,7 @@ std::string ScratchFolder() {
     return folder;
 }
 
-bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    if (!out) return false;
-    const bool written = fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    return fclose(out) == 0 && written;
-}
-
 }  // namespace
-
-std::wstring WinePath(const std::string& unixPath) {
-    std::wstring path = L"Z:";
-    for (char c : unixPath) path += c == '/' ? L'\\' : wchar_t(static_cast<unsigned char>(c));
-    return path;
-}
-
-std::string ReadWholeFile(const std::wstring& path) {
-    std::string bytes;
-    FILE* in = _wfopen(path.c_str(), L"rb");
-    if (!in) return bytes;
-    char chunk[4096];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, n);
-    fclose(in);
-    return bytes;
-}
 
 std::string ScratchPath(const std::string& name) { return ScratchFolder() + "/" + name; }
 

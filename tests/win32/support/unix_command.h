@@ -1,16 +1,13 @@
-// Linux programs run from a Win32 test program (poppler, the recogniser):
-// Wine starts them without a process handle to wait on, so a shell runs the
-// script and then writes its exit status into a file of its own, which is
-// polled for.
+// Linux scripts whose standard output a Win32 test reads (poppler, the
+// recogniser): as with RunLinuxCommand, a shell runs the script and then
+// writes its exit status into a file of its own, which is polled for; its
+// output and its errors are kept apart.
 #pragma once
 #include <windows.h>
 
 #include <string>
 
-// A path of the Linux file system as Wine's drive Z: shows it.
-std::wstring WinePath(const std::string& unixPath);
-// The whole file, or empty when it cannot be read.
-std::string ReadWholeFile(const std::wstring& path);
+#include "tests/win32/support/linux_command.h"
 
 struct UnixResult {
     bool Ran = false;        // false: the script could not be run or did not finish
