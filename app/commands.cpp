@@ -7,6 +7,7 @@
 #include "dialogs/win32/about_dialog.h"
 #include "dialogs/win32/web_address.h"
 #include "output/clipboard_copy.h"
+#include "output/win32/printing.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
@@ -29,6 +30,7 @@ void Bookmark(HWND window) {
 
 void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
 void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
+void Print(HWND) { PrintArticle(AppSettings.View); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
@@ -53,7 +55,7 @@ const CommandEntry kCommands[] = {
     {IDM_REVERSE,              ToggleReverse},
     {IDM_COPY,                 Copy},
     {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
-    {IDM_PRINT,                NotYetAvailable},   // print the article
+    {IDM_PRINT,                Print},
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},
     {IDM_PREVIOUS_ARTICLE,     PreviousArticle},

@@ -102,3 +102,17 @@ foreach(source ${WIN32_TEST_SOURCES})
     FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS win32 TIMEOUT 600
     ENVIRONMENT "ORVENDEL_EXE=${WIN32_BINARY_DIR}/orvendel.exe;ORVENDEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVENDEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endforeach()
+
+# A print queue for the Win32 tests that print: CUPS with a PDF printer as the
+# default, started for the run when no scheduler runs, shared with other runs.
+set(CUPS_SESSION ${CMAKE_SOURCE_DIR}/tools/cups-session.sh)
+set(CUPS_STATE ${CMAKE_BINARY_DIR}/cups-session)
+add_test(NAME cups.start COMMAND ${CUPS_SESSION} start ${CUPS_STATE})
+add_test(NAME cups.stop COMMAND ${CUPS_SESSION} stop ${CUPS_STATE})
+set_tests_properties(cups.start PROPERTIES FIXTURES_SETUP cups)
+set_tests_properties(cups.stop PROPERTIES FIXTURES_CLEANUP cups)
+set(PRINT_QUEUE_TESTS printing_test)
+foreach(name ${PRINT_QUEUE_TESTS})
+  set_property(TEST win32.${name} APPEND PROPERTY FIXTURES_REQUIRED cups)
+  set_property(TEST win32.${name} APPEND PROPERTY ENVIRONMENT "ORVENDEL_CUPS_STATE=${CUPS_STATE}")
+endforeach()

@@ -41,12 +41,20 @@ int32_t EncodeProductToken(const char16_t* token, char16_t* out, int32_t capacit
     return needed;
 }
 
-int32_t BuildUpdateAddress(char16_t* address, int32_t capacity, const char16_t* base,
-                           const char16_t* token, const char16_t* version) {
+int32_t BuildSiteAddress(char16_t* address, int32_t capacity, const char16_t* host) {
     if (capacity <= 0) return 0;
     int32_t length = 0;
-    bool fits = Append(address, capacity, &length, base) &&
-                Append(address, capacity, &length, kUpdatePath);
+    if (!Append(address, capacity, &length, kWebScheme) || !Append(address, capacity, &length, host))
+        length = 0;
+    address[length] = 0;
+    return length;
+}
+
+int32_t BuildUpdateAddress(char16_t* address, int32_t capacity, const char16_t* host,
+                           const char16_t* token, const char16_t* version) {
+    if (capacity <= 0) return 0;
+    int32_t length = BuildSiteAddress(address, capacity, host);
+    bool fits = length > 0 && Append(address, capacity, &length, kUpdatePath);
     if (fits) {
         const int32_t room = capacity - 1 - length;
         const int32_t encoded = EncodeProductToken(token, address + length, room);

@@ -16,11 +16,15 @@ void OpenWebAddress(HWND owner, const char16_t* address) {
     ShellExecuteExW(&execute);
 }
 
-void OpenMakerSite(HWND owner) { OpenWebAddress(owner, kMakerSiteAddress); }
+void OpenMakerSite(HWND owner) {
+    char16_t address[kUpdateAddressSize];
+    if (BuildSiteAddress(address, kUpdateAddressSize, kMakerWebAddress) > 0)
+        OpenWebAddress(owner, address);
+}
 
 void CheckForUpdates(HWND owner) {
     char16_t address[kUpdateAddressSize];
-    if (BuildUpdateAddress(address, kUpdateAddressSize, kMakerSiteAddress, kProductToken,
+    if (BuildUpdateAddress(address, kUpdateAddressSize, kMakerWebAddress, kProductToken,
                            kProductVersion) > 0)
         OpenWebAddress(owner, address);
 }

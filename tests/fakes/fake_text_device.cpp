@@ -14,6 +14,7 @@ void FakeTextDevice::ClearRecording() {
     Runs.clear();
     WhiteFills.clear();
     BlackRectangles.clear();
+    LatinLines.clear();
     MeasureCalls = 0;
 }
 
@@ -87,4 +88,10 @@ FontHandle FakeTextDevice::MakeLetterFont(const char16_t* faceName, int32_t heig
     FontHandle font = MakeFont(faceName, height, weight);
     Fonts.back()->LetterBase = letterBase;
     return font;
+}
+
+void FakeTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                                   bool alignRight) {
+    LatinLines.push_back(DrawnLatinLine{std::u16string(units, size_t(count)), box, alignRight,
+                                        TransparentBackground, Selected});
 }

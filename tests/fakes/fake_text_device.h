@@ -16,6 +16,15 @@ struct FakeFont {
     int32_t LetterBase = 0;   // the base asked for by MakeLetterFont, else 0
 };
 
+// A footer text drawn against the left or right edge of its box.
+struct DrawnLatinLine {
+    std::u16string Text;
+    Rect Box;
+    bool AlignRight;
+    bool TransparentBackground;
+    const FakeFont* Font;
+};
+
 struct DrawnRun {
     std::u16string Text;
     Rect Box;
@@ -65,6 +74,20 @@ public:
     // Fonts for letters in a given character base: recorded with the base.
     FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
                               int32_t letterBase) override;
+
+    // Printing: a printer of LogPixelsX by LogPixelsY dots per inch whose
+    // printable area is HorzRes by VertRes.
+    int32_t LogPixelsX = 96;
+    int32_t HorzRes = 0;
+    int32_t VertRes = 0;
+    bool TransparentBackground = false;
+    std::vector<DrawnLatinLine> LatinLines;
+    int32_t PixelsPerInchX() override { return LogPixelsX; }
+    int32_t PrintableWidth() override { return HorzRes; }
+    int32_t PrintableHeight() override { return VertRes; }
+    void SetTransparentBackground() override { TransparentBackground = true; }
+    void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                       bool alignRight) override;
 
 private:
     FakeFont defaultFont_;

@@ -10,9 +10,9 @@
 
 namespace {
 
-std::u16string Address(const char16_t* token, const char16_t* base = kMakerSiteAddress) {
+std::u16string Address(const char16_t* token, const char16_t* host = kMakerWebAddress) {
     char16_t address[kUpdateAddressSize];
-    const int32_t length = BuildUpdateAddress(address, kUpdateAddressSize, base, token,
+    const int32_t length = BuildUpdateAddress(address, kUpdateAddressSize, host, token,
                                               kProductVersion);
     EXPECT_EQ(std::u16string(address).size(), size_t(length));
     return address;
@@ -39,13 +39,13 @@ TEST(UpdateAddress, HyphenAndOtherPunctuationArePercentEncodedInUppercaseHex) {
 }
 
 TEST(UpdateAddress, DotsSlashesDigitsAndLettersStay) {
-    EXPECT_EQ(Address(u"K.2/z9Z", u"http://h"), u"http://h/cgi-bin/upgrade?p=windows/K.2/z9Z&v=1.84a");
+    EXPECT_EQ(Address(u"K.2/z9Z", u"h"), u"http://h/cgi-bin/upgrade?p=windows/K.2/z9Z&v=1.84a");
 }
 
 TEST(UpdateAddress, UnitAboveFFGivesThreeOrFourHexDigits) {
-    EXPECT_EQ(Address(u"\u05D0", u"http://h"), u"http://h/cgi-bin/upgrade?p=windows/%5D0&v=1.84a");
-    EXPECT_EQ(Address(u"\u20AC", u"http://h"), u"http://h/cgi-bin/upgrade?p=windows/%20AC&v=1.84a");
-    EXPECT_EQ(Address(u"\u00E9", u"http://h"), u"http://h/cgi-bin/upgrade?p=windows/%E9&v=1.84a");
+    EXPECT_EQ(Address(u"\u05D0", u"h"), u"http://h/cgi-bin/upgrade?p=windows/%5D0&v=1.84a");
+    EXPECT_EQ(Address(u"\u20AC", u"h"), u"http://h/cgi-bin/upgrade?p=windows/%20AC&v=1.84a");
+    EXPECT_EQ(Address(u"\u00E9", u"h"), u"http://h/cgi-bin/upgrade?p=windows/%E9&v=1.84a");
 }
 
 TEST(UpdateAddress, AlwaysEndsWithTheVersion) {
@@ -60,7 +60,7 @@ TEST(UpdateAddress, AddressThatDoesNotFitIsNotMadeAndNothingPastTheBufferIsWritt
     std::u16string longToken(40, u'\u05D0');
     char16_t buffer[kUpdateAddressSize + 8];
     for (char16_t& unit : buffer) unit = u'#';
-    EXPECT_EQ(BuildUpdateAddress(buffer, kUpdateAddressSize, kMakerSiteAddress, longToken.c_str(),
+    EXPECT_EQ(BuildUpdateAddress(buffer, kUpdateAddressSize, kMakerWebAddress, longToken.c_str(),
                                  kProductVersion),
               0);
     EXPECT_EQ(buffer[0], 0);
@@ -68,17 +68,26 @@ TEST(UpdateAddress, AddressThatDoesNotFitIsNotMadeAndNothingPastTheBufferIsWritt
 }
 
 TEST(UpdateAddress, AddressOfExactlyTheRoomFits) {
-    // base 8 + path 27 + "&v=" 3 + version 5 = 43 units; the token fills the rest but the 0.
-    const std::u16string base = u"http://h";
+    // "http://" 7 + host 1 + path 27 + "&v=" 3 + version 5 = 43 units; the
+    // token fills the rest but the 0.
+    const std::u16string host = u"h";
     std::u16string token(kUpdateAddressSize - 1 - 43, u'a');
     char16_t buffer[kUpdateAddressSize];
-    EXPECT_EQ(BuildUpdateAddress(buffer, kUpdateAddressSize, base.c_str(), token.c_str(),
+    EXPECT_EQ(BuildUpdateAddress(buffer, kUpdateAddressSize, host.c_str(), token.c_str(),
                                  kProductVersion),
               kUpdateAddressSize - 1);
     token += u'a';
-    EXPECT_EQ(BuildUpdateAddress(buffer, kUpdateAddressSize, base.c_str(), token.c_str(),
+    EXPECT_EQ(BuildUpdateAddress(buffer, kUpdateAddressSize, host.c_str(), token.c_str(),
                                  kProductVersion),
               0);
+}
+
+TEST(UpdateAddress, SiteAddressIsTheHostAsAWebAddress) {
+    char16_t address[kUpdateAddressSize];
+    EXPECT_EQ(BuildSiteAddress(address, kUpdateAddressSize, kMakerWebAddress), 27);
+    EXPECT_EQ(std::u16string(address), u"http://www.kestrane.example");
+    EXPECT_EQ(BuildSiteAddress(address, 10, kMakerWebAddress), 0) << "too long for the buffer";
+    EXPECT_EQ(address[0], 0);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(AboutBoxTemplate, HoldsTitlePictureVersionNoticeAndLink) {
         {-1, L"Static", L"#" + std::to_wstring(IDB_ABOUT), child | SS_BITMAP, 0, 88, 7, 47, 20},
         {-1, L"Static", L"Version " + Wide(kProductVersion), child | SS_LEFT, 0, 7, 24, 45, 8},
         {-1, L"Static", L"", child | SS_LEFT, 0, 7, 41, 80, 8},
-        {IDC_MAKER_LINK, L"Button", Wide(kMakerSiteAddress), child | BS_OWNERDRAW | WS_TABSTOP, 0,
+        {IDC_MAKER_LINK, L"Button", Wide(kMakerWebAddress), child | BS_OWNERDRAW | WS_TABSTOP, 0,
          7, 58, 100, 8},
     };
     ASSERT_EQ(box->Controls.size(), std::size(expected));
@@ -101,7 +101,7 @@ TEST_F(AboutBox, F1OpensTheBoxWithItsVersionAndEscapeClosesIt) {
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0], L"Orvendel");
     EXPECT_EQ(texts[2], L"Version 1.84a");
-    EXPECT_EQ(texts[4], Wide(kMakerSiteAddress));
+    EXPECT_EQ(texts[4], Wide(kMakerWebAddress));
 
     // The notice fits its one line, in the box's font as the dialog manager
     // makes it from the template.
@@ -224,7 +224,7 @@ TEST_F(WebAddresses, ClickOnTheLinkOpensTheMakersSiteAndKeepsTheBoxOpen) {
     ASSERT_EQ(addresses.size(), 1u) << "the browser was handed no address";
     // The address names only the host; Wine's browser launcher hands it on
     // with the root path written out.
-    EXPECT_EQ(addresses[0], Narrow(kMakerSiteAddress) + "/");
+    EXPECT_EQ(addresses[0], "http://" + Narrow(kMakerWebAddress) + "/");
     EXPECT_TRUE(IsWindowVisible(box)) << "the box closed with the click";
     Close(box);
 }

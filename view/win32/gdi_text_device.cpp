@@ -97,3 +97,19 @@ FontHandle GdiTextDevice::MakeLetterFont(const char16_t* faceName, int32_t heigh
                                          int32_t letterBase) {
     return AsHandle(CreateLetterFont(dc_, faceName, height, weight, letterBase));
 }
+
+int32_t GdiTextDevice::PixelsPerInchX() { return GetDeviceCaps(dc_, LOGPIXELSX); }
+
+int32_t GdiTextDevice::PrintableWidth() { return GetDeviceCaps(dc_, HORZRES); }
+
+int32_t GdiTextDevice::PrintableHeight() { return GetDeviceCaps(dc_, VERTRES); }
+
+void GdiTextDevice::SetTransparentBackground() { SetBkMode(dc_, TRANSPARENT); }
+
+void GdiTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                                  bool alignRight) {
+    if (count <= 0) return;
+    RECT area = AsRect(box);
+    UINT format = DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | (alignRight ? DT_RIGHT : DT_LEFT);
+    DrawTextW(dc_, AsWide(units), count, &area, format);
+}

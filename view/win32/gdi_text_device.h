@@ -31,6 +31,14 @@ public:
     FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
                               int32_t letterBase) override;
 
+    // Printing.
+    int32_t PixelsPerInchX() override;
+    int32_t PrintableWidth() override;
+    int32_t PrintableHeight() override;
+    void SetTransparentBackground() override;
+    void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                       bool alignRight) override;
+
 private:
     HDC dc_;
 };
