@@ -59,4 +59,12 @@ public:
     virtual Colour SetBackColour(Colour colour) = 0;   // returns the previous one
     virtual void FillWhite(const Rect& box) = 0;            // the white stock brush
     virtual void DrawBlackRectangle(const Rect& box) = 0;   // black stock brush, current pen
+
+    // The index list's icons.
+    // Copies a width x height glyph bitmap (one of AppSettings.GlyphBitmaps: a
+    // bitmap handle on Win32) with its top-left corner at (x, y), black on
+    // white as it is drawn, whatever the text colours. A device without
+    // bitmaps leaves the icon out.
+    virtual void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                                 int32_t height) {}
 };

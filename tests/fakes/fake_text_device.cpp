@@ -14,6 +14,7 @@ void FakeTextDevice::ClearRecording() {
     Runs.clear();
     WhiteFills.clear();
     BlackRectangles.clear();
+    Glyphs.clear();
     MeasureCalls = 0;
 }
 

@@ -23,6 +23,11 @@ struct DrawnRun {
     const FakeFont* Font;
 };
 
+struct CopiedGlyph {
+    void* Bitmap;
+    Rect Box;
+};
+
 class FakeTextDevice : public TextDevice {
 public:
     // Width of one character in the given font; by default 8 units for every
@@ -60,6 +65,13 @@ public:
     Colour SetBackColour(Colour colour) override;
     void FillWhite(const Rect& box) override { WhiteFills.push_back(box); }
     void DrawBlackRectangle(const Rect& box) override { BlackRectangles.push_back(box); }
+
+    // The index list's icons: recorded in Glyphs.
+    std::vector<CopiedGlyph> Glyphs;
+    void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                         int32_t height) override {
+        Glyphs.push_back(CopiedGlyph{bitmap, Rect{x, y, x + width, y + height}});
+    }
 
 private:
     FakeFont defaultFont_;

@@ -27,6 +27,10 @@ public:
     void FillWhite(const Rect& box) override;
     void DrawBlackRectangle(const Rect& box) override;
 
+    // The index list's icons.
+    void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                         int32_t height) override;
+
 private:
     HDC dc_;
 };
