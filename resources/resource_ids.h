@@ -9,6 +9,7 @@
 #define IDB_GLYPH_PLUS 201    /* index list: a closed section */
 #define IDB_GLYPH_MINUS 202   /* index list: an open section */
 #define IDB_GLYPH_PAGE 203    /* index list: an article */
+#define IDD_CHOOSE_SECTION 118   /* the table of contents dialog */
 
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129
