@@ -1,6 +1,5 @@
 // The keys the main window handles itself (the rest reach it as commands
-// through the accelerators).
-#include "app/main_window.h"
+// through the accelerators), its scroll bar and its wheel.
 #include "app/scrolling.h"
 #include "settings/app_settings.h"
 #include "store/navigation.h"
@@ -17,10 +16,6 @@ void SearchAgainFromKey(HWND) {}
 
 }  // namespace
 
-int32_t PageStep(int32_t linesDrawn, uint32_t pageMode) {
-    return (pageMode == 2 || pageMode == 4) ? linesDrawn / 2 : linesDrawn - 1;
-}
-
 int32_t KeyScrollAmount(const ArticleView& view, WPARAM key, uint32_t flags) {
     uint32_t pageMode = (flags & kFlagsKeyPageModeMask) >> kFlagsKeyPageModeShift;
     switch (key) {
@@ -33,6 +28,22 @@ int32_t KeyScrollAmount(const ArticleView& view, WPARAM key, uint32_t flags) {
     }
     return 0;
 }
+
+int32_t ScrollBarAmount(const ArticleView& view, int request, int16_t thumbPosition) {
+    switch (request) {
+        case SB_LINEUP:        return -1;
+        case SB_LINEDOWN:      return +1;
+        case SB_PAGEUP:        return 1 - view.LinesDrawn;
+        case SB_PAGEDOWN:      return view.LinesDrawn - 1;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK:    return thumbPosition - int32_t(view.TopLine);
+        case SB_TOP:           return -int32_t(view.TopLine);
+        case SB_BOTTOM:        return +1;   // one line, not to the end
+    }
+    return 0;
+}
+
+int32_t WheelAmount(int16_t delta) { return delta / -WHEEL_DELTA; }
 
 LRESULT OnKeyDown(HWND window, WPARAM key) {
     if (key < VK_RETURN || key > VK_DOWN || (key > VK_RETURN && key < VK_PRIOR))
@@ -50,4 +61,34 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
     ScrollArticleView(view, KeyScrollAmount(*view, key, AppSettings.Flags), 1, 1);
     UpdateScrollBar(window);
     return kKeyHandled;
+}
+
+LRESULT OnVScroll(HWND window, WPARAM wParam, LPARAM lParam) {
+    ArticleView* view = AppSettings.View;
+    int32_t amount = view ? ScrollBarAmount(*view, LOWORD(wParam), int16_t(HIWORD(wParam))) : 0;
+    if (amount != 0) ScrollArticleView(view, amount, 1, 1);
+    DefWindowProcW(window, WM_VSCROLL, wParam, lParam);
+    if (amount != 0) UpdateScrollBar(window);
+    return 1;
+}
+
+LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
+    ArticleView* view = AppSettings.View;
+    if (!view) return 0;
+    ScrollArticleView(view, WheelAmount(int16_t(HIWORD(wParam))), 1, 1);
+    UpdateScrollBar(window);
+    return 0;
+}
+
+void UpdateScrollBar(HWND window) {
+    if (!HasScrollBar(AppSettings.Flags)) return;
+    ArticleView* view = AppSettings.View;
+    if (!view) return;
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = view->MaxTopLine;
+    info.nPos = view->TopLine;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
 }
