@@ -15,6 +15,7 @@ constexpr uint16_t kBookmarksGroupKey = 0x8877;
 constexpr uint8_t kEntryShown = 0x80;
 constexpr uint8_t kEntryOpen = 0x40;
 constexpr uint8_t kEntryFontBits = 0x1F;
+constexpr uint8_t kEntryUnusedBit = 0x20;     // not used by the index
 constexpr uint8_t kFirstEntryFlags = 1;       // the flags value a layout starts from
 
 // Bytes of an entry before its title, and of the end entry.

@@ -138,7 +138,9 @@ bool IndexLayout::LayOutEntry(const uint8_t* entry, uint32_t titleOffset, uint32
         row.Width = uint16_t(width);
         row.Height = uint16_t(height_);
         row.Key = EntryKey(entry);
-        row.Flags = flags_;
+        // A row whose flags hold nothing but Shown and Open would read as the
+        // end row once both are cleared: it carries the unused bit as well.
+        row.Flags = (flags_ & ~(kEntryShown | kEntryOpen)) ? flags_ : uint8_t(flags_ | kEntryUnusedBit);
         row.X = uint16_t(view_->Left + view_->Width - indent - width);
         if (row.Flags & kEntryShown) ++shown_;
         p += fit;

@@ -184,3 +184,16 @@ TEST_F(IndexTree, WithoutContentsNothingIsSavedOrRestored) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(IndexTree, AnEntryFlaggedOnlyShownStaysInTheListWhenHidden) {
+    ContentsBuilder contents;
+    contents.Section(0, 0xC0, 1, "aa").Entry(ArticleKey(1), 0x80, 2, "bb").Section(2, 0x81, 1, "cc");
+    ASSERT_EQ(Lay(contents), kLayoutDone);
+    ClickOnText("aa");
+    EXPECT_EQ(ShownTexts(), (Texts{"aa", "cc"}));
+    EXPECT_EQ(view->RowCount, 3) << "the hidden row does not end the list";
+    ClickOnText("aa");
+    EXPECT_EQ(ShownTexts(), (Texts{"aa", "bb", "cc"}));
+}
+}  // namespace
