@@ -23,10 +23,6 @@ FontHandle MakeIndexFont(IndexView* view, uint16_t key) {
     const int32_t weight = (key & kFormatBold) ? kWeightBold : kWeightNormal;
     return view->Dc->MakeFont(view->Font.FontName, height, weight);
 }
-
-FontHandle MakeCachedIndexFont(void* view, uint16_t key) {
-    return MakeIndexFont(static_cast<IndexView*>(view), key);
-}
 }  // namespace
 
 IndexView* CreateIndexView(TextDevice* dc, const Rect* rectangle, const FontSpec* fontSpec,
@@ -92,5 +88,18 @@ FontHandle CreateIndexFont(IndexView* view, uint16_t fontBits) {
 
 FontHandle SelectIndexFont(IndexView* view, uint16_t value) {
     if (!view) return nullptr;
-    return SelectCachedFont(&view->FontCache, view->Dc, value, MakeCachedIndexFont, view);
+    const uint16_t key = value & kFontKeyMask;
+    FontCacheEntry* entry = FindCachedFont(view->FontCache, key);
+    FontHandle font = nullptr;
+    if (!entry)
+        font = CreateIndexFont(view, key);
+    else if (!entry->Font)
+        font = entry->Font = MakeIndexFont(view, key);   // released earlier: made again
+    else
+        font = entry->Font;
+    if (value & kFormatSetColour) view->Dc->SetTextColour(FormatColour(value));
+    // Without a font the current one stays selected; the caller selects back
+    // a none, which changes nothing.
+    if (!font) return nullptr;
+    return view->Dc->SelectFont(font);
 }

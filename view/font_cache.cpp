@@ -6,8 +6,7 @@ FontHandle SelectCachedFont(FontCacheEntry** cache, TextDevice* dc, uint16_t for
                             KeyFontMaker make, void* context) {
     if (!cache || !dc) return nullptr;
     const uint16_t key = formatWord & kFontKeyMask;
-    FontCacheEntry* entry = *cache;
-    while (entry && entry->Key != key) entry = entry->Next;
+    FontCacheEntry* entry = FindCachedFont(*cache, key);
     if (!entry) {
         entry = static_cast<FontCacheEntry*>(PlainAlloc(sizeof(FontCacheEntry)));
         // Without memory for an entry the current font stays selected; the
@@ -23,6 +22,12 @@ FontHandle SelectCachedFont(FontCacheEntry** cache, TextDevice* dc, uint16_t for
     if (formatWord & kFormatSetColour) dc->SetTextColour(FormatColour(formatWord));
     if (!entry->Font) return nullptr;
     return dc->SelectFont(entry->Font);
+}
+
+FontCacheEntry* FindCachedFont(FontCacheEntry* cache, uint16_t key) {
+    FontCacheEntry* entry = cache;
+    while (entry && entry->Key != key) entry = entry->Next;
+    return entry;
 }
 
 void DeleteCachedFonts(FontCacheEntry* cache, TextDevice* dc) {

@@ -16,6 +16,8 @@ using KeyFontMaker = FontHandle (*)(void* context, uint16_t key);
 // no font could be had (the current font then stays).
 FontHandle SelectCachedFont(FontCacheEntry** cache, TextDevice* dc, uint16_t formatWord,
                             KeyFontMaker make, void* context);
+// The entry for key, or null.
+FontCacheEntry* FindCachedFont(FontCacheEntry* cache, uint16_t key);
 // Deletes every font object of the cache; the entries stay, so each font is
 // made again on its next use.
 void DeleteCachedFonts(FontCacheEntry* cache, TextDevice* dc);
