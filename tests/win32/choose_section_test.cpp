@@ -18,6 +18,7 @@
 #include "tests/win32/support/program_dialogs.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
+#include "tests/win32/support/toolbar_buttons.h"
 #include "tests/win32/support/window_capture.h"
 #include "tests/win32/support/window_input.h"
 #include "toc/contents.h"
@@ -89,6 +90,21 @@ TEST_F(ChooseSectionDialog, CtrlDOpensItWithTheCurrentArticleRevealedInItsChapte
 
     PressKey(dialog, VK_ESCAPE);
     EXPECT_TRUE(WaitForDialogToClose(dialog));
+    CloseReader();
+}
+
+TEST_F(ChooseSectionDialog, TheToolbarTheMenuAndCommand107OpenItToo) {
+    LaunchReader();
+    auto expectOpens = [&](const char* how, auto open) {
+        open();
+        HWND dialog = WaitForProgramDialog(reader.ProcessId(), kChooseSectionCaption);
+        ASSERT_NE(dialog, nullptr) << how;
+        PressKey(dialog, VK_ESCAPE);
+        EXPECT_TRUE(WaitForDialogToClose(dialog)) << how;
+    };
+    expectOpens("toolbar button 2", [&] { EXPECT_TRUE(ClickToolbarButton(ProgramToolbar(Window()), 1)); });
+    expectOpens("Choose Article and Index", [&] { SendCommand(Window(), 119); });
+    expectOpens("command 107", [&] { SendCommand(Window(), 107); });
     CloseReader();
 }
 
@@ -174,7 +190,8 @@ TEST_F(ChooseSectionDialog, AClickOnADivisionOpensItAndTheScrollBarAndKeysFollow
     MoveWindow(dialog, frame.left, 0, frame.right - frame.left, 2000, TRUE);
     ASSERT_TRUE(WaitUntilHandled(dialog));
     WindowState tall = DialogState(dialog);
-    if (tall.ScrollMax == 0) EXPECT_EQ(tall.ScrollPos, 0);
+    ASSERT_EQ(tall.ScrollMax, 0) << "the whole list fits";
+    EXPECT_EQ(tall.ScrollPos, 0);
 
     PressKey(dialog, VK_ESCAPE);
     EXPECT_TRUE(WaitForDialogToClose(dialog));
