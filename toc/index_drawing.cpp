@@ -34,12 +34,14 @@ int32_t DrawIndexView(IndexView* view, int32_t erase) {
     uint16_t current = RowFontWord(*row);
     const FontHandle savedFont = SelectIndexFont(view, current | kFormatSetColour);
     if (erase)
-        dc->FillWhite(Rect{view->Left, view->Top, view->Left + view->Width, view->Top + view->Height});
+        dc->FillWhite(
+            Rect{view->Left, view->Top, view->Left + view->Width, view->Top + view->Height});
 
     uint16_t lastKey = 0;
     for (; row->Flags != 0 && space >= row->Height; ++row) {
         if (!(row->Flags & kEntryShown)) continue;
-        if ((row->Flags ^ current) & kEntryFontBits) SelectIndexFont(view, row->Flags | kFormatSetColour);
+        if ((row->Flags ^ current) & kEntryFontBits)
+            SelectIndexFont(view, row->Flags | kFormatSetColour);
         if (row->Key != lastKey) {
             DrawIndexIcon(view, row, y);
             lastKey = row->Key;

@@ -140,7 +140,8 @@ bool IndexLayout::LayOutEntry(const uint8_t* entry, uint32_t titleOffset, uint32
         row.Key = EntryKey(entry);
         // A row whose flags hold nothing but Shown and Open would read as the
         // end row once both are cleared: it carries the unused bit as well.
-        row.Flags = (flags_ & ~(kEntryShown | kEntryOpen)) ? flags_ : uint8_t(flags_ | kEntryUnusedBit);
+        const bool onlyShownAndOpen = (flags_ & ~(kEntryShown | kEntryOpen)) == 0;
+        row.Flags = onlyShownAndOpen ? uint8_t(flags_ | kEntryUnusedBit) : flags_;
         row.X = uint16_t(view_->Left + view_->Width - indent - width);
         if (row.Flags & kEntryShown) ++shown_;
         p += fit;

@@ -150,7 +150,8 @@ ShownEntry* SaveShownEntries(const IndexView* view) {
     any = false;
     for (const IndexRow* row = view->Rows; row->Flags != 0; ++row) {
         if (!IsShown(*row)) continue;
-        if (!any || row->Key != lastKey) list[n++] = ShownEntry{row->Key, uint8_t(row->Flags & kEntryOpen)};
+        if (!any || row->Key != lastKey)
+            list[n++] = ShownEntry{row->Key, uint8_t(row->Flags & kEntryOpen)};
         lastKey = row->Key;
         any = true;
     }
