@@ -4,6 +4,7 @@
 
 #include "app/display_font.h"
 #include "app/menu_marks.h"
+#include "output/clipboard_copy.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
@@ -42,6 +43,9 @@ void ChooseArticle(HWND window) {
     if (chosen != 0 && chosen != current) GoToArticle(window, chosen);
 }
 
+void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
+void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
+
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
 
@@ -63,8 +67,8 @@ const CommandEntry kCommands[] = {
     {IDM_CHOOSE_ARTICLE_ALIAS, ChooseArticle},
     {IDM_FONT,                 NotYetAvailable},   // Choose Font, then SetArticleFont
     {IDM_REVERSE,              ToggleReverse},
-    {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
-    {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode
+    {IDM_COPY,                 Copy},
+    {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
     {IDM_PRINT,                NotYetAvailable},   // print the article
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},
