@@ -1,13 +1,13 @@
 // Hebrew text recognition of pictures the tests write: tesseract with its
-// Hebrew model, a Linux program that Wine starts like any other process.
+// Hebrew model, run as a Linux program from the test.
 #pragma once
 #include <string>
+
+#include "tests/win32/support/linux_command.h"
 
 // The build tree (ORVENDEL_BINARY_DIR), where the pictures are written; empty
 // when it is not named.
 std::string BinaryDir();
-// A path of the Linux file system as Wine's drive Z: shows it.
-std::wstring WinePath(const std::string& unixPath);
 
 // Page segmentation modes of tesseract used here.
 constexpr int kOcrSingleLine = 7;
