@@ -97,10 +97,6 @@ INT_PTR OnSize(LPARAM lParam) {
     FillClientWhite(State.Dc);
     DrawIndexView(view, 1);
     UpdateIndexScrollBar();
-    // When the size changed because the scroll bar came or went, the window's
-    // old client pixels are put back after this (so Wine does it): the paint
-    // asked for here draws the list over them.
-    InvalidateRect(State.Dialog, nullptr, TRUE);
     return 0;
 }
 
