@@ -97,6 +97,22 @@ void GdiTextDevice::DrawBlackRectangle(const Rect& box) {
     SelectObject(dc_, previous);
 }
 
+int32_t GdiTextDevice::PixelsPerInchX() { return GetDeviceCaps(dc_, LOGPIXELSX); }
+
+int32_t GdiTextDevice::PrintableWidth() { return GetDeviceCaps(dc_, HORZRES); }
+
+int32_t GdiTextDevice::PrintableHeight() { return GetDeviceCaps(dc_, VERTRES); }
+
+void GdiTextDevice::SetTransparentBackground() { SetBkMode(dc_, TRANSPARENT); }
+
+void GdiTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                                  bool alignRight) {
+    if (count <= 0) return;
+    RECT area = AsRect(box);
+    UINT format = DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | (alignRight ? DT_RIGHT : DT_LEFT);
+    DrawTextW(dc_, AsWide(units), count, &area, format);
+}
+
 // A monochrome bitmap copied onto a colour device takes the text colour for
 // its black pixels and the background colour for its white ones: both are set
 // to black and white for the copy, so a blue heading keeps a black icon.

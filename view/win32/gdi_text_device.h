@@ -27,6 +27,14 @@ public:
     void FillWhite(const Rect& box) override;
     void DrawBlackRectangle(const Rect& box) override;
 
+    // Printing.
+    int32_t PixelsPerInchX() override;
+    int32_t PrintableWidth() override;
+    int32_t PrintableHeight() override;
+    void SetTransparentBackground() override;
+    void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                       bool alignRight) override;
+
     // The index list's icons.
     void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
                          int32_t height) override;
