@@ -12,7 +12,9 @@
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
 #include "store/navigation.h"
+#include "toc/win32/choose_section.h"
 #include "view/article_view.h"
+#include "view/display_font.h"
 
 namespace {
 
@@ -26,6 +28,23 @@ void ToggleReverse(HWND window) {
 void Bookmark(HWND window) {
     ToggleBookmark(IsBookmarked());
     UpdateBookmarkMark(window, MarkMode::Set);
+}
+
+// The titles are drawn in the article's face and at the settings' size; until
+// a face is chosen, in the face the article falls back to, so the list never
+// shows boxes.
+FontSpec IndexFontSpec() {
+    FontSpec font = DisplayFontSpec(AppSettings.Font);
+    font.FontSize = AppSettings.Font.FontSize;
+    return font;
+}
+
+void ChooseArticle(HWND window) {
+    const FontSpec font = IndexFontSpec();
+    const uint16_t current = AppSettings.Lesson;
+    const uint16_t chosen =
+        ChooseSection(static_cast<HINSTANCE>(AppSettings.Instance), window, current, &font);
+    if (chosen != 0 && chosen != current) GoToArticle(window, chosen);
 }
 
 void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
@@ -49,8 +68,8 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {IDM_ABOUT,                ShowAboutBox},
     {IDM_CHECK_FOR_UPDATES,    CheckForUpdates},
-    {IDM_CHOOSE_ARTICLE,       NotYetAvailable},   // ChooseSection, then GoToArticle
-    {IDM_CHOOSE_ARTICLE_ALIAS, NotYetAvailable},   // the same as Choose Article
+    {IDM_CHOOSE_ARTICLE,       ChooseArticle},
+    {IDM_CHOOSE_ARTICLE_ALIAS, ChooseArticle},
     {IDM_FONT,                 ChooseArticleFont},
     {IDM_REVERSE,              ToggleReverse},
     {IDM_COPY,                 Copy},

@@ -9,6 +9,7 @@
 #define IDB_GLYPH_PLUS 201    /* index list: a closed section */
 #define IDB_GLYPH_MINUS 202   /* index list: an open section */
 #define IDB_GLYPH_PAGE 203    /* index list: an article */
+#define IDD_CHOOSE_SECTION 118   /* the table of contents dialog */
 
 /* The About box and its picture. */
 #define IDD_ABOUT 103

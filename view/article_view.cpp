@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/allocation.h"
+#include "view/font_cache.h"
 #include "view/mul_div.h"
 
 namespace {
@@ -27,11 +28,8 @@ FontHandle MakeKeyFont(ArticleView* view, uint16_t key) {
     return view->Dc->MakeFont(view->Font.FontName, height, weight);
 }
 
-void DeleteCachedFonts(ArticleView* view) {
-    for (FontCacheEntry* entry = view->FontCache; entry; entry = entry->Next) {
-        if (entry->Font) view->Dc->DeleteFont(entry->Font);
-        entry->Font = nullptr;
-    }
+FontHandle MakeCachedFont(void* view, uint16_t key) {
+    return MakeKeyFont(static_cast<ArticleView*>(view), key);
 }
 }  // namespace
 
@@ -73,15 +71,9 @@ void DestroyArticleView(ArticleView* view, int32_t releaseRecord) {
     view->LineCount = 0;
     view->PageStart = nullptr;
     view->PageEnd = nullptr;
-    DeleteCachedFonts(view);
     // The entries go with the fonts: a record that is kept (a print view's) must
     // not hold on to memory it no longer uses.
-    for (FontCacheEntry* entry = view->FontCache; entry;) {
-        FontCacheEntry* next = entry->Next;
-        PlainFree(entry);
-        entry = next;
-    }
-    view->FontCache = nullptr;
+    ReleaseFontCache(&view->FontCache, view->Dc);
     if (releaseRecord) PlainFree(view);
 }
 
@@ -96,7 +88,7 @@ int32_t ResizeArticleView(ArticleView* view, int32_t width, int32_t height) {
 int32_t SetArticleFont(ArticleView* view, const FontSpec* fontSpec) {
     if (!view) return kNoView;
     if (!fontSpec) {
-        DeleteCachedFonts(view);
+        DeleteCachedFonts(view->FontCache, view->Dc);
         return 0;
     }
     view->Font = *fontSpec;
@@ -110,25 +102,6 @@ int32_t SetArticleFont(ArticleView* view, const FontSpec* fontSpec) {
 
 FontHandle SelectFormatFont(ArticleView* view, uint16_t formatWord) {
     if (!view) return nullptr;
-    const uint16_t key = formatWord & kFontKeyMask;
-    FontCacheEntry* entry = view->FontCache;
-    while (entry && entry->Key != key) entry = entry->Next;
-    if (!entry) {
-        entry = static_cast<FontCacheEntry*>(PlainAlloc(sizeof(FontCacheEntry)));
-        // Without memory for an entry the current font stays selected; the
-        // caller selects back a none, which changes nothing.
-        if (!entry) return nullptr;
-        entry->Key = key;
-        entry->Font = nullptr;
-        entry->Next = view->FontCache;
-        view->FontCache = entry;
-    }
     // Fonts released by SetArticleFont (view, none) are made again on demand.
-    if (!entry->Font) entry->Font = MakeKeyFont(view, key);
-    if (formatWord & kFormatSetColour) {
-        const bool largeBold = (formatWord & (kFormatLarge | kFormatBold)) == (kFormatLarge | kFormatBold);
-        view->Dc->SetTextColour(largeBold ? kBlue : kBlack);
-    }
-    if (!entry->Font) return nullptr;
-    return view->Dc->SelectFont(entry->Font);
+    return SelectCachedFont(&view->FontCache, view->Dc, formatWord, MakeCachedFont, view);
 }

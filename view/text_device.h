@@ -87,4 +87,12 @@ public:
     // Hebrew, which the bidirectional step would reorder.
     virtual void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
                                bool alignRight) {}
+
+    // The index list's icons.
+    // Copies a width x height glyph bitmap (one of AppSettings.GlyphBitmaps: a
+    // bitmap handle on Win32) with its top-left corner at (x, y), black on
+    // white as it is drawn, whatever the text colours. A device without
+    // bitmaps leaves the icon out.
+    virtual void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                                 int32_t height) {}
 };

@@ -15,6 +15,7 @@ void FakeTextDevice::ClearRecording() {
     WhiteFills.clear();
     BlackRectangles.clear();
     LatinLines.clear();
+    Glyphs.clear();
     MeasureCalls = 0;
 }
 

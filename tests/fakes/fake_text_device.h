@@ -33,6 +33,11 @@ struct DrawnRun {
     const FakeFont* Font;
 };
 
+struct CopiedGlyph {
+    void* Bitmap;
+    Rect Box;
+};
+
 class FakeTextDevice : public TextDevice {
 public:
     // Width of one character in the given font; by default 8 units for every
@@ -88,6 +93,13 @@ public:
     void SetTransparentBackground() override { TransparentBackground = true; }
     void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
                        bool alignRight) override;
+
+    // The index list's icons: recorded in Glyphs.
+    std::vector<CopiedGlyph> Glyphs;
+    void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                         int32_t height) override {
+        Glyphs.push_back(CopiedGlyph{bitmap, Rect{x, y, x + width, y + height}});
+    }
 
 private:
     FakeFont defaultFont_;

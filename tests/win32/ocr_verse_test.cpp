@@ -1,5 +1,7 @@
 // Hebrew text recognition reads back what the GDI text device draws: a verse
-// stored in display order comes out in reading order, word for word.
+// stored in display order comes out in reading order, word for word. The
+// recogniser (tesseract) is a Linux program; Wine starts it like any other
+// process, and it reads the picture from the build tree.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,7 +25,8 @@
 
 namespace {
 
-// A face that has Hebrew letters and is drawn as itself whatever the base.
+// A face that has Hebrew letters and that Wine gives for character set 0 (the
+// Culmus faces other than Simple CLM lack it and are replaced by a Latin face).
 const char16_t kFace[] = u"DejaVu Sans";
 
 // Genesis 1:1 without points, in reading order.
@@ -45,7 +48,7 @@ protected:
         const std::string image = BinaryDir() + "/ocr/" + name + ".bmp";
         EXPECT_TRUE(canvas.SaveBmp(WinePath(image), area));
         std::string failure;
-        std::u16string read = RecogniseHebrewLine(image, &failure);
+        std::u16string read = RecogniseHebrew(image, kOcrSingleLine, &failure);
         EXPECT_TRUE(failure.empty()) << failure;
         return read;
     }

@@ -113,3 +113,23 @@ void GdiTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Re
     UINT format = DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | (alignRight ? DT_RIGHT : DT_LEFT);
     DrawTextW(dc_, AsWide(units), count, &area, format);
 }
+
+// A monochrome bitmap copied onto a colour device takes the text colour for
+// its black pixels and the background colour for its white ones: both are set
+// to black and white for the copy, so a blue heading keeps a black icon.
+void GdiTextDevice::CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                                    int32_t height) {
+    if (!bitmap) return;
+    HDC memory = CreateCompatibleDC(dc_);
+    if (!memory) return;
+    HGDIOBJ previous = SelectObject(memory, static_cast<HBITMAP>(bitmap));
+    if (previous) {
+        const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0));
+        const COLORREF back = SetBkColor(dc_, RGB(255, 255, 255));
+        StretchBlt(dc_, x, y, width, height, memory, 0, 0, width, height, SRCCOPY);
+        SetTextColor(dc_, text);
+        SetBkColor(dc_, back);
+        SelectObject(memory, previous);
+    }
+    DeleteDC(memory);
+}

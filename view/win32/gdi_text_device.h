@@ -39,6 +39,10 @@ public:
     void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
                        bool alignRight) override;
 
+    // The index list's icons.
+    void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
+                         int32_t height) override;
+
 private:
     HDC dc_;
 };

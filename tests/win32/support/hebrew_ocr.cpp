@@ -1,9 +1,11 @@
 #include "tests/win32/support/hebrew_ocr.h"
 
-#include <cstdio>
+#include <windows.h>
+
 #include <cstdlib>
 
 namespace {
+constexpr DWORD kRecognitionTimeoutMs = 120000;
 
 std::u16string FromUtf8(const std::string& bytes) {
     if (bytes.empty()) return {};
@@ -12,7 +14,6 @@ std::u16string FromUtf8(const std::string& bytes) {
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
     return std::u16string(wide.begin(), wide.end());
 }
-
 }  // namespace
 
 std::string BinaryDir() {
@@ -20,17 +21,18 @@ std::string BinaryDir() {
     return dir ? dir : "";
 }
 
-std::u16string RecogniseHebrewLine(const std::string& imageUnixPath, std::string* failure) {
+std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegmentation,
+                               std::string* failure) {
     if (GetFileAttributesW(L"Z:\\usr\\bin\\tesseract") == INVALID_FILE_ATTRIBUTES) {
         *failure = "tesseract is not installed (tools/setup.sh installs tesseract-ocr-heb)";
         return {};
     }
     const std::string outBase = imageUnixPath + ".ocr";
     DeleteFileW(WinePath(outBase + ".txt").c_str());
-    // Page segmentation 7: the picture holds one line of text.
     const std::string command = "/usr/bin/tesseract " + ShellQuoted(imageUnixPath) + " " +
-                                ShellQuoted(outBase) + " -l heb --psm 7";
-    if (!RunLinuxCommand(command, outBase + ".log", 120000, failure)) return {};
+                                ShellQuoted(outBase) + " -l heb --psm " +
+                                std::to_string(pageSegmentation);
+    if (!RunLinuxCommand(command, outBase + ".log", kRecognitionTimeoutMs, failure)) return {};
     return FromUtf8(ReadWholeFile(WinePath(outBase + ".txt")));
 }
 
@@ -40,14 +42,14 @@ std::u16string RecogniseHebrewLine(const Capture& capture, const RECT& area,
         *failure = "ORVENDEL_BINARY_DIR names no build tree";
         return {};
     }
-    Capture part;
-    part.Width = area.right - area.left;
-    part.Height = area.bottom - area.top;
-    if (part.Width <= 0 || part.Height <= 0 || area.left < 0 || area.top < 0 ||
-        area.right > capture.Width || area.bottom > capture.Height) {
+    if (area.left < 0 || area.top < 0 || area.right > capture.Width ||
+        area.bottom > capture.Height || area.left >= area.right || area.top >= area.bottom) {
         *failure = "the area lies outside the capture";
         return {};
     }
+    Capture part;
+    part.Width = area.right - area.left;
+    part.Height = area.bottom - area.top;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) part.Pixels.push_back(capture.At(x, y));
     CreateDirectoryW(WinePath(BinaryDir() + "/ocr").c_str(), nullptr);
@@ -56,5 +58,5 @@ std::u16string RecogniseHebrewLine(const Capture& capture, const RECT& area,
         *failure = "the picture could not be written to " + image;
         return {};
     }
-    return RecogniseHebrewLine(image, failure);
+    return RecogniseHebrew(image, kOcrSingleLine, failure);
 }

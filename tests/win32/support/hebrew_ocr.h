@@ -1,19 +1,24 @@
-// Hebrew text recognition (tesseract -l heb) of one line of a picture. The
-// recogniser is a Linux program (linux_command.h), and it reads the picture
-// from the build tree.
+// Hebrew text recognition of pictures the tests write: tesseract with its
+// Hebrew model, run as a Linux program from the test.
 #pragma once
 #include <string>
 
 #include "tests/win32/support/linux_command.h"
 #include "tests/win32/support/window_capture.h"
 
-// The build tree (ORVENDEL_BINARY_DIR), empty when it is not named.
+// The build tree (ORVENDEL_BINARY_DIR), where the pictures are written; empty
+// when it is not named.
 std::string BinaryDir();
 
-// What tesseract reads in the picture at imageUnixPath (a BMP holding one
-// line of text), or empty with failure set to why it could not.
-std::u16string RecogniseHebrewLine(const std::string& imageUnixPath, std::string* failure);
-// The same for the area [left, right) x [top, bottom) of a capture, written
-// first as ocr/<name>.bmp in the build tree.
+// Page segmentation modes of tesseract used here.
+constexpr int kOcrSingleLine = 7;
+constexpr int kOcrSingleColumn = 4;
+
+// Runs tesseract on the picture at imageUnixPath and returns what it read
+// (UTF-16), or sets failure to why it could not.
+std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegmentation,
+                               std::string* failure);
+// The line of text in the area [left, right) x [top, bottom) of a capture,
+// written first as ocr/<name>.bmp in the build tree.
 std::u16string RecogniseHebrewLine(const Capture& capture, const RECT& area,
                                    const std::string& name, std::string* failure);
