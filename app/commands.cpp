@@ -4,6 +4,7 @@
 
 #include "app/menu_marks.h"
 #include "resources/resource_ids.h"
+#include "search/book_search.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
 #include "store/navigation.h"
@@ -25,6 +26,7 @@ void Bookmark(HWND window) {
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
+void SearchAgain(HWND window) { SearchBook(window); }
 
 // The About box, the update check, the Choose Section and Search dialogs, the
 // search itself, the clipboard, printing and the Font dialog come with their
@@ -52,7 +54,7 @@ const CommandEntry kCommands[] = {
     {IDM_PREVIOUS_ARTICLE,     PreviousArticle},
     {IDM_NEXT_ARTICLE,         NextArticle},
     {IDM_SEARCH,               NotYetAvailable},   // Search dialog
-    {IDM_SEARCH_AGAIN,         NotYetAvailable},   // SearchBook
+    {IDM_SEARCH_AGAIN,         SearchAgain},
 };
 
 }  // namespace

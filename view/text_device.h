@@ -16,6 +16,7 @@ constexpr Colour kBlack = MakeColour(0, 0, 0);
 constexpr Colour kBlue = MakeColour(0, 0, 255);
 constexpr Colour kYellow = MakeColour(255, 255, 0);
 constexpr Colour kWhite = MakeColour(255, 255, 255);
+constexpr Colour kRed = MakeColour(255, 0, 0);
 
 struct Rect {
     int32_t Left, Top, Right, Bottom;
@@ -59,4 +60,11 @@ public:
     virtual Colour SetBackColour(Colour colour) = 0;   // returns the previous one
     virtual void FillWhite(const Rect& box) = 0;            // the white stock brush
     virtual void DrawBlackRectangle(const Rect& box) = 0;   // black stock brush, current pen
+
+    // The search's location box: a coloured frame and a solid coloured fill.
+    // Outline of box with a one-pixel solid pen of colour (as Rectangle with
+    // a hollow brush: the right and bottom edges are at Right - 1, Bottom - 1).
+    virtual void DrawFrame(const Rect& box, Colour colour) {}
+    // Fills box with a solid brush of colour (as FillRect).
+    virtual void FillSolid(const Rect& box, Colour colour) {}
 };

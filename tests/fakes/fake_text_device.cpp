@@ -14,6 +14,8 @@ void FakeTextDevice::ClearRecording() {
     Runs.clear();
     WhiteFills.clear();
     BlackRectangles.clear();
+    Frames.clear();
+    SolidFills.clear();
     MeasureCalls = 0;
 }
 

@@ -23,6 +23,11 @@ struct DrawnRun {
     const FakeFont* Font;
 };
 
+struct ColouredRect {
+    Rect Box;
+    Colour Paint;
+};
+
 class FakeTextDevice : public TextDevice {
 public:
     // Width of one character in the given font; by default 8 units for every
@@ -60,6 +65,12 @@ public:
     Colour SetBackColour(Colour colour) override;
     void FillWhite(const Rect& box) override { WhiteFills.push_back(box); }
     void DrawBlackRectangle(const Rect& box) override { BlackRectangles.push_back(box); }
+
+    // The search's location box, recorded in drawing order.
+    std::vector<ColouredRect> Frames;
+    std::vector<ColouredRect> SolidFills;
+    void DrawFrame(const Rect& box, Colour colour) override { Frames.push_back({box, colour}); }
+    void FillSolid(const Rect& box, Colour colour) override { SolidFills.push_back({box, colour}); }
 
 private:
     FakeFont defaultFont_;
