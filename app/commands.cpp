@@ -1,6 +1,6 @@
 // The main window's commands: from the menus, the accelerators, the toolbar
 // and a second start of the program.
-#include "app/main_window.h"
+#include "app/commands.h"
 
 #include "app/menu_marks.h"
 #include "resources/resource_ids.h"

@@ -1,3 +1,4 @@
+// The fallback display font and the first-run font choice.
 #include "app/display_font.h"
 
 FontSpec DisplayFontSpec(const FontSpec& fontSpec) {
@@ -8,3 +9,5 @@ FontSpec DisplayFontSpec(const FontSpec& fontSpec) {
     }
     return shown;
 }
+
+void ChooseFirstRunFont(HWND) {}

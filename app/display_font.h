@@ -1,5 +1,8 @@
-// The font the article is drawn in while no font has been chosen.
+// The font the article is drawn in: the fallback while no font has been
+// chosen, and the font choice on the very first run (no face name stored).
 #pragma once
+#include <windows.h>
+
 #include "view/article_view.h"
 
 // A face with Hebrew letters that the program's setup installs. The view asks
@@ -16,3 +19,8 @@ constexpr int32_t kFallbackFontSize = 14;
 // fontSpec as the view should draw it: unchanged when it names a face, else
 // with the fallback face, and the fallback size when it has none.
 FontSpec DisplayFontSpec(const FontSpec& fontSpec);
+
+// Shows the Choose Font dialog over the new main window and hands the result
+// to the view whatever the answer. The dialog comes with the font subsystem;
+// until then the article opens in the fallback face and nothing is asked.
+void ChooseFirstRunFont(HWND window);

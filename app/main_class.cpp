@@ -1,6 +1,7 @@
 // The main window's class and the window itself.
-#include "app/main_window.h"
+#include "app/main_class.h"
 
+#include "app/main_window.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 
@@ -19,7 +20,7 @@ ATOM RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
 
 DWORD MainWindowStyle(uint32_t flags) {
     DWORD style = WS_OVERLAPPED | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-    if (flags & kFlagsScrollBarMask) style |= WS_VSCROLL;
+    if (HasScrollBar(flags)) style |= WS_VSCROLL;
     return style;
 }
 

@@ -1,14 +1,17 @@
 // The main window's procedure: a table of messages, each handed to a handler.
 #include "app/main_window.h"
 
+#include "app/commands.h"
 #include "app/display_font.h"
 #include "app/menu_marks.h"
 #include "app/painting.h"
+#include "app/screen_view.h"
+#include "app/scrolling.h"
+#include "app/sizing.h"
 #include "app/toolbar.h"
 #include "settings/app_settings.h"
 #include "settings/settings_persistence.h"
 #include "settings/win32/window_placement.h"
-#include "store/win32/load_first_article.h"
 #include "view/article_view.h"
 
 namespace {

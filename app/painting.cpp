@@ -12,7 +12,7 @@ void PaintMain(HDC dc, HWND window, uint32_t flags) {
     if (flags & kPaintClear) {
         RECT client;
         GetClientRect(window, &client);
-        if (AppSettings.Toolbar) client.top += ToolbarHeight() - 1;
+        client.top += ToolbarOffset(AppSettings.Toolbar != nullptr, ToolbarHeight());
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
     // The view draws on its own device context, kept for the window's life.

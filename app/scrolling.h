@@ -1,5 +1,6 @@
-// Line amounts by which the keys, the scroll bar and the wheel move the view
-// (negative towards the start of the article), and the scroll bar kept in step.
+// The keys, the scroll bar and the wheel of the main window: the line amounts
+// by which each moves the view (negative towards the start of the article),
+// their handlers, and the scroll bar kept in step.
 #pragma once
 #include <windows.h>
 
@@ -7,9 +8,6 @@
 
 struct ArticleView;
 
-// A page by keys or clicks: half the lines drawn in page modes 2 and 4, the
-// lines drawn less one in every other mode (0 to 7).
-int32_t PageStep(int32_t linesDrawn, uint32_t pageMode);
 // The scrolling keys (Page Up/Down, End, Home, Up, Down); 0 for any other key.
 int32_t KeyScrollAmount(const ArticleView& view, WPARAM key, uint32_t flags);
 // A scroll-bar request with the thumb position it carries.
@@ -17,5 +15,12 @@ int32_t ScrollBarAmount(const ArticleView& view, int request, int16_t thumbPosit
 // One line towards the start per notch away from the user; parts of a notch
 // scroll nothing.
 int32_t WheelAmount(int16_t delta);
+
+// The keys the window handles itself (the rest reach it as commands through
+// the accelerators). The result of WM_KEYDOWN: 0 for the keys the window
+// handles, 1 for the rest.
+LRESULT OnKeyDown(HWND window, WPARAM key);
+LRESULT OnVScroll(HWND window, WPARAM wParam, LPARAM lParam);
+LRESULT OnMouseWheel(HWND window, WPARAM wParam);
 
 void UpdateScrollBar(HWND window);

@@ -1,11 +1,24 @@
 // Keeping the view and the toolbar sized to the client area, a gutter in from
 // every side.
-#include "app/main_window.h"
+#include "app/sizing.h"
+
 #include "app/scrolling.h"
 #include "app/toolbar.h"
 #include "settings/app_settings.h"
-#include "store/navigation.h"
 #include "view/article_view.h"
+
+Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight, int32_t gutter) {
+    client.Top += ToolbarOffset(toolbarExists, toolbarHeight);
+    if (client.Bottom - client.Top > 2 * gutter) {
+        client.Top += gutter;
+        client.Bottom -= 2 * gutter;
+    }
+    if (client.Right - client.Left > 2 * gutter) {
+        client.Left += gutter;
+        client.Right -= 2 * gutter;
+    }
+    return client;
+}
 
 void OnSize(HWND window, LPARAM lParam) {
     int32_t width = LOWORD(lParam);

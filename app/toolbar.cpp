@@ -4,9 +4,9 @@
 
 #include <commctrl.h>
 
+#include "app/screen_view.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
-#include "store/win32/load_first_article.h"
 
 namespace {
 

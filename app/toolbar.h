@@ -8,3 +8,8 @@
 void CreateToolbar(HWND window);
 // 0 without a toolbar.
 int ToolbarHeight();
+// How far down the client area what lies below the toolbar starts: the
+// toolbar overlaps it by one pixel; 0 without a toolbar.
+constexpr int ToolbarOffset(bool toolbarExists, int toolbarHeight) {
+    return toolbarExists ? toolbarHeight - 1 : 0;
+}

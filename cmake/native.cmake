@@ -13,6 +13,24 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 # for the Win32 half (added to the global property ORVENDEL_RESOURCE_TARGETS).
 include(${CMAKE_SOURCE_DIR}/tools/tools.cmake OPTIONAL)
 
+# The portable core needs no window system: its sources build here natively,
+# and so does each of its headers on its own, so a core header that includes
+# <windows.h> (or leans on what it does not include) breaks the build.
+set(CORE_HEADER_CHECKS)
+foreach(dir ${CORE_DIRS})
+  file(GLOB dir_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  foreach(header ${dir_headers})
+    file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR} ${header})
+    string(MAKE_C_IDENTIFIER ${relative} name)
+    set(check ${CMAKE_BINARY_DIR}/core_headers/${name}.cpp)
+    file(CONFIGURE OUTPUT ${check} CONTENT "#include \"${relative}\"\n")
+    list(APPEND CORE_HEADER_CHECKS ${check})
+  endforeach()
+endforeach()
+add_library(orvendel_core_headers OBJECT ${CORE_HEADER_CHECKS})
+target_include_directories(orvendel_core_headers PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(orvendel_core_headers PRIVATE ${WARNINGS})
+
 file(GLOB FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fakes/*.cpp)
 add_library(orvendel_fakes STATIC ${FAKE_SOURCES})
 target_link_libraries(orvendel_fakes PUBLIC orvendel_core)

@@ -27,6 +27,14 @@ public:
                                 uint32_t style) = 0;
 };
 
+// The parts RepaintMain paints: 0x100 fills the client area below the toolbar
+// with white, 0x001 draws the view (clearing its own rectangle first exactly
+// when 0x100 is given). After the view got a new article: everything.
+constexpr uint32_t kPaintClear = 0x100;
+constexpr uint32_t kPaintView = 0x001;
+constexpr uint32_t kPaintAllParts = 0xFF;
+constexpr uint32_t kRepaintAll = kPaintClear | kPaintAllParts;
+
 // What the core asks of the Win32 shell: the main window's repaint, scroll bar
 // and Bookmark check mark after the article changed, and the resources and
 // message-loop end that start-up and shutdown handle.

@@ -16,6 +16,9 @@ constexpr int kFlagsClickPageModeShift = 24;
 constexpr uint32_t kFlagsClickSplitVertical = 0x10000000;  // upper/lower halves
 constexpr uint32_t kFlagsClickPaging = 0x80000000;
 
+// The main window has a vertical scroll bar (on either side).
+constexpr bool HasScrollBar(uint32_t flags) { return (flags & kFlagsScrollBarMask) != 0; }
+
 constexpr uint32_t kDefaultFlags = 0xD1140040;
 constexpr int32_t kDefaultFontAsciiBase = 1488;
 constexpr int32_t kDefaultSurroundingGutter = 10;

@@ -16,19 +16,6 @@ void SetCurrentArticle(uint16_t number) {
     AppSettings.LastPosition = 0;
 }
 
-Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight, int32_t gutter) {
-    if (toolbarExists) client.Top += toolbarHeight - 1;
-    if (client.Bottom - client.Top > 2 * gutter) {
-        client.Top += gutter;
-        client.Bottom -= 2 * gutter;
-    }
-    if (client.Right - client.Left > 2 * gutter) {
-        client.Left += gutter;
-        client.Right -= 2 * gutter;
-    }
-    return client;
-}
-
 int32_t ShowFirstArticle(void* window, TextDevice* dc, const Rect& viewRect) {
     ArticleView* view = CreateArticleView(dc, &viewRect, &AppSettings.Font, kScreenViewCapacity);
     AppSettings.View = view;

@@ -2,11 +2,9 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/ports.h"   // kRepaintAll, what a new article asks the shell to paint
 #include "view/text_device.h"
 
-// RepaintMain flags after the view got a new article: clear the client area
-// below the toolbar (0x100) and draw every part (0xFF).
-constexpr uint32_t kRepaintAll = 0x1FF;
 constexpr int32_t kScreenViewCapacity = 100;   // initial line table of the screen view
 
 constexpr const char16_t kResourceNotFound[] = u"Resource not found";
@@ -15,12 +13,6 @@ constexpr const char16_t kErrorCaption[] = u"Error";
 // With a number other than 0 makes it current (LastPosition cleared when it
 // changes); with 0 makes article 1 current when none is.
 void SetCurrentArticle(uint16_t number);
-
-// Where the screen view goes in the client area: below the toolbar (which
-// overlaps the view by one pixel) and a gutter in from the left, the top and,
-// twice, from the right and the bottom; a side too short for two gutters
-// keeps its full extent.
-Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight, int32_t gutter);
 
 // The portable part of LoadFirstArticle: creates the screen view on dc with the
 // view rectangle (the client area below the toolbar less the gutters), stores

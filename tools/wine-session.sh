@@ -43,6 +43,7 @@ case "$command" in
     # One wineserver stays alive for the session so each program starts quickly.
     "$WINESERVER" -p >/dev/null 2>&1
     timeout 300 "$WINE" wineboot --init >"$state/wineboot.log" 2>&1
+    "$(dirname "$0")/wine-fonts.sh" "$WINEPREFIX" || exit 1
     # Every program of the session runs in one Wine desktop window: Wine then
     # manages the windows itself (frames, maximizing), as a window manager
     # would on a real display.

@@ -11,13 +11,12 @@ namespace {
 // ScrollArticleView results besides the draw result.
 constexpr int32_t kScrollUnchanged = 1;
 constexpr int32_t kScrollMovedNotDrawn = 3;
+}  // namespace
 
-// Page modes 2 and 4 page by half a page, any other by a page less one line.
 int32_t PageStep(int32_t linesDrawn, uint32_t pageMode) {
     const int32_t step = (pageMode == 2 || pageMode == 4) ? linesDrawn / 2 : linesDrawn - 1;
     return std::abs(step);
 }
-}  // namespace
 
 int32_t ScrollArticleView(ArticleView* view, int32_t delta, int32_t redraw, int32_t clampAtEnd) {
     if (!view) return kNoView;

@@ -10,8 +10,7 @@ constexpr int32_t kPointsPerInch = 72;
 constexpr int32_t kDefaultLargePoints = 20;
 constexpr int32_t kDefaultSmallPoints = 14;
 constexpr int32_t kPrintSmallPoints = 8;
-constexpr int32_t kWeightBold = 700;
-constexpr int32_t kWeightNormal = 400;
+enum FontWeight : int32_t { kWeightNormal = 400, kWeightBold = 700 };
 
 // The font a cache key stands for, in the view's face and size.
 FontHandle MakeKeyFont(ArticleView* view, uint16_t key) {

@@ -117,6 +117,10 @@ void DrawRun(TextDevice* dc, const uint8_t* run, int32_t count, int32_t x, int32
              int32_t h);
 void DrawRunColored(TextDevice* dc, const uint8_t* run, int32_t count, int32_t x, int32_t y,
                     int32_t w, int32_t h, Colour textColour, Colour backColour);
+// A page by keys or clicks, in lines: half the lines drawn in page modes 2
+// and 4, the lines drawn less one in every other mode (0 to 7); never negative,
+// so a page on never moves back.
+int32_t PageStep(int32_t linesDrawn, uint32_t pageMode);
 int32_t ScrollArticleView(ArticleView* view, int32_t delta, int32_t redraw, int32_t clampAtEnd);
 int32_t ScrollToOffset(ArticleView* view, uint16_t offset);
 bool PointInView(const ArticleView* view, int32_t x, int32_t y);

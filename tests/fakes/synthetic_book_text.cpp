@@ -2,13 +2,21 @@
 
 #include <string>
 
+#include "view/article_view.h"
+#include "view/letter_codes.h"
+
 namespace {
 
-constexpr uint8_t kFirstLetterCode = 0x61;
-constexpr uint8_t kLetterCount = 27;
-constexpr uint8_t kTitleFormat = 0xD1;
-constexpr uint8_t kSubtitleFormat = 0xD2;
-constexpr uint8_t kParagraphFormat = 0xB1;
+constexpr uint32_t kLetterCount = kLastLetterCode - kFirstLetterCode + 1;
+// A centred title and subtitle and right-aligned paragraphs, each ending its
+// paragraph, all right to left.
+constexpr uint8_t kTitleFormat =
+    kFormatParagraphEnd | kFormatAlignCentre | kFormatRightToLeft | kNormalFormatWord;
+constexpr uint8_t kSubtitleFormat =
+    kFormatParagraphEnd | kFormatAlignCentre | kFormatRightToLeft | kFormatSmall;
+constexpr uint8_t kParagraphFormat =
+    kFormatParagraphEnd | kFormatAlignRight | kFormatRightToLeft | kNormalFormatWord;
+static_assert(kTitleFormat == 0xD1 && kSubtitleFormat == 0xD2 && kParagraphFormat == 0xB1);
 constexpr size_t kVocabularySize = 4000;
 constexpr size_t kMaxArticleSize = 65535;
 

@@ -170,6 +170,21 @@ protected:
     }
 };
 
+// The one page rule of the keys and the clicks.
+TEST(PageStep, APageIsTheLinesDrawnLessOneOrHalfInModesTwoAndFour) {
+    for (uint32_t mode = 0; mode < 8; ++mode) {
+        const int32_t expected = (mode == 2 || mode == 4) ? 10 : 20;
+        EXPECT_EQ(PageStep(21, mode), expected) << "mode " << mode;
+    }
+}
+
+// A view too small to draw a line still pages on by one line, never back.
+TEST(PageStep, WithNothingDrawnAPageIsOneLineForward) {
+    EXPECT_EQ(PageStep(0, 0), 1);
+    EXPECT_EQ(PageStep(0, 2), 0);
+    EXPECT_EQ(PageStep(1, 0), 0);
+}
+
 TEST_F(ClickPaging, TheLowerHalfPagesOnAndTheUpperHalfBack) {
     // Default Flags: split into upper and lower halves at y = 5 + 50.
     EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 50, 1), 1);

@@ -4,6 +4,7 @@
 
 #include "platform/allocation.h"
 #include "settings/bookmarks.h"
+#include "tests/unit/expect_message.h"
 #include "tests/unit/settings_environment.h"
 
 namespace {
@@ -54,12 +55,9 @@ TEST_F(Bookmarks, AnsweringYesRemoves) {
     ToggleBookmark(IsBookmarked());
 
     EXPECT_EQ(List(), (std::vector<uint16_t>{3, 0}));
-    ASSERT_EQ(Fakes.Messages.Shown.size(), 1u);
-    const ShownMessage& question = Fakes.Messages.Shown[0];
-    EXPECT_EQ(question.Owner, &window);
-    EXPECT_EQ(question.Text, u"Remove Bookmark?\n\nCancel - Don't ask again");
-    EXPECT_EQ(question.Caption, u"Bookmark");
-    EXPECT_EQ(question.Style, kMbYesNoCancel);
+    ASSERT_NO_FATAL_FAILURE(ExpectOnlyMessage(Fakes.Messages, &window,
+                                              u"Remove Bookmark?\n\nCancel - Don't ask again",
+                                              u"Bookmark", kMbYesNoCancel));
 }
 
 TEST_F(Bookmarks, AnsweringNoKeeps) {

@@ -8,6 +8,7 @@
 #include "store/record_loader.h"
 #include "tests/fakes/article_bytes.h"
 #include "tests/fakes/fake_text_device.h"
+#include "tests/unit/expect_message.h"
 #include "tests/unit/settings_environment.h"
 #include "tools/palmdoc/record_container.h"
 
@@ -76,12 +77,8 @@ TEST_F(Navigation, MissingFirstArticleIsReportedAndLeavesAnEmptyView) {
     AppSettings.Lesson = 7;
     EXPECT_EQ(ShowFirstArticle(&Window, &Device, Rect{0, 0, 300, 200}), 1);
 
-    ASSERT_EQ(Fakes.Messages.Shown.size(), 1u);
-    const ShownMessage& message = Fakes.Messages.Shown[0];
-    EXPECT_EQ(message.Owner, &Window);
-    EXPECT_EQ(message.Text, u"Resource not found");
-    EXPECT_EQ(message.Caption, u"Error");
-    EXPECT_EQ(message.Style, kMbIconWarning);
+    ASSERT_NO_FATAL_FAILURE(
+        ExpectOnlyMessage(Fakes.Messages, &Window, u"Resource not found", u"Error", kMbIconWarning));
     ASSERT_NE(AppSettings.View, nullptr);
     EXPECT_EQ(AppSettings.View->Text, nullptr);
 
@@ -184,19 +181,6 @@ TEST_F(Navigation, NumberBeyondTheBookStepsToTheFirstEitherWay) {
         EXPECT_EQ(StepArticle(&Window, delta), 0);
         EXPECT_EQ(AppSettings.Lesson, 1) << delta;
     }
-}
-
-TEST_F(Navigation, ViewRectangleLeavesGuttersAndOverlapsTheToolbar) {
-    Rect view = ArticleViewRectangle(Rect{0, 0, 500, 400}, true, 28, 10);
-    EXPECT_EQ(view.Left, 10);
-    EXPECT_EQ(view.Top, 37);
-    EXPECT_EQ(view.Right, 480);
-    EXPECT_EQ(view.Bottom, 380);
-
-    Rect narrow = ArticleViewRectangle(Rect{0, 0, 15, 400}, false, 0, 10);
-    EXPECT_EQ(narrow.Left, 0);
-    EXPECT_EQ(narrow.Right, 15);
-    EXPECT_EQ(narrow.Top, 10);
 }
 
 // A corrupt record whose data ends in a format byte: the walk that follows it

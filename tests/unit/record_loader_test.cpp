@@ -6,6 +6,7 @@
 #include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/unit/expect_message.h"
 #include "tools/palmdoc/record_container.h"
 
 namespace {
@@ -240,12 +241,8 @@ TEST(UnCompress, InputEndingEarlyShowsTheErrorAndGivesStatus5) {
     Decoded decoded = Decode({'A', 'B', 'C'}, 4);
     EXPECT_EQ(decoded.Buffer, nullptr);   // the partial buffer is freed (the leak check sees it)
     EXPECT_EQ(decoded.Status, kStatusCorrupt);
-    ASSERT_EQ(ports.Messages.Shown.size(), 1u);
-    const ShownMessage& shown = ports.Messages.Shown[0];
-    EXPECT_EQ(shown.Text, u"UnCompress() buffer error!");
-    EXPECT_EQ(shown.Owner, nullptr);
-    EXPECT_FALSE(shown.HasCaption) << "the platform's default caption";
-    EXPECT_EQ(shown.Style, kMbOk);
+    ASSERT_NO_FATAL_FAILURE(
+        ExpectOnlyMessage(ports.Messages, nullptr, u"UnCompress() buffer error!", nullptr, kMbOk));
 }
 
 TEST(UnCompress, ZeroDistanceIsCorrupt) {

@@ -6,6 +6,7 @@
 #include "settings/settings_persistence.h"
 #include "settings/settings_values.h"
 #include "store/navigation.h"
+#include "tests/fakes/changed_settings.h"
 #include "tests/unit/settings_environment.h"
 
 namespace {
@@ -151,13 +152,7 @@ TEST_F(SettingsPersistence, EmptiedValuesKeepWhatWasStored) {
 TEST_F(SettingsPersistence, ChangedValuesSurviveARestart) {
     LoadSettings();
     const std::u16string face = u"Frank Ruehl CLM";
-    face.copy(AppSettings.Font.FontName, face.size());
-    AppSettings.Font.FontSize = 18;
-    AppSettings.Font.FontAsciiBase = 97;
-    AppSettings.Flags = 0xD1140840;
-    AppSettings.Lesson = 1234;
-    const char search[] = "a?b*";
-    std::copy(search, search + sizeof search, AppSettings.SearchString);
+    ApplyChangedSettings({face, 18, 97, 0xD1140840, 1234, "a?b*"});
     AddBookmark();
     SaveAndQuit();
 

@@ -5,3 +5,13 @@
 TEST(AppSettingsRecord, FlagsDefaultGivesRightScrollBar) {
     EXPECT_EQ(kDefaultFlags & kFlagsScrollBarMask, kFlagsScrollBarRight);
 }
+
+// Both the window's style and the scroll bar's updates ask this one question.
+TEST(AppSettingsRecord, EitherScrollBarBitOfTheLowByteGivesAScrollBar) {
+    EXPECT_FALSE(HasScrollBar(0x3F));
+    EXPECT_TRUE(HasScrollBar(0x40));
+    EXPECT_TRUE(HasScrollBar(0x80));
+    EXPECT_TRUE(HasScrollBar(0xFF));
+    EXPECT_FALSE(HasScrollBar(0xFFFFFF3F));
+    EXPECT_TRUE(HasScrollBar(kDefaultFlags));
+}

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/app_settings.h"
+#include "app/screen_view.h"
 #include "platform/ports.h"
 #include "platform/record_source.h"
-#include "store/win32/load_first_article.h"
+#include "settings/app_settings.h"
 #include "view/article_view.h"
 
 namespace {

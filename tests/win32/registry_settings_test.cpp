@@ -15,6 +15,7 @@
 #include "settings/settings_values.h"
 #include "settings/win32/registry_settings_store.h"
 #include "settings/win32/window_placement.h"
+#include "tests/fakes/changed_settings.h"
 #include "view/article_view.h"
 #include "view/win32/gdi_text_device.h"
 
@@ -108,13 +109,7 @@ TEST_F(RegistrySettings, FreshRegistryGivesTheDefaults) {
 TEST_F(RegistrySettings, EveryValueSurvivesLoadChangeSaveLoad) {
     LoadSettings();
     const std::u16string face = u"David CLM";
-    face.copy(AppSettings.Font.FontName, face.size());
-    AppSettings.Font.FontSize = 22;
-    AppSettings.Font.FontAsciiBase = 224;
-    AppSettings.Flags = 0x91140880;
-    AppSettings.Lesson = 1705;
-    const char search[] = "shlm*";
-    std::copy(search, search + sizeof search, AppSettings.SearchString);
+    ApplyChangedSettings({face, 22, 224, 0x91140880, 1705, "shlm*"});
     for (uint16_t article : {1705, 3, 400}) {
         AppSettings.Lesson = article;
         AddBookmark();

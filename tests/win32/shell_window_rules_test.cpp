@@ -1,12 +1,14 @@
 // How far the main window's keys, scroll bar and wheel move the article, which
-// window styles the option bits choose, and the menu check marks.
+// window styles the option bits choose, where the view goes in the client
+// area, and the menu check marks.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "app/main_class.h"
 #include "app/menu_marks.h"
 #include "app/scrolling.h"
+#include "app/sizing.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
@@ -86,6 +88,19 @@ TEST(ShellWindowStyle, LowByteOfFlagsPlacesTheScrollBar) {
     EXPECT_TRUE(MainWindowStyle(0x80) & WS_VSCROLL);
     EXPECT_EQ(MainWindowExStyle(0x80), DWORD(WS_EX_WINDOWEDGE | WS_EX_LEFTSCROLLBAR));
     EXPECT_EQ(MainWindowStyle(kDefaultFlags) & 0xF0000, 0xF0000u);
+}
+
+TEST(ShellSizing, ViewRectangleLeavesGuttersAndOverlapsTheToolbar) {
+    Rect view = ArticleViewRectangle(Rect{0, 0, 500, 400}, true, 28, 10);
+    EXPECT_EQ(view.Left, 10);
+    EXPECT_EQ(view.Top, 37);
+    EXPECT_EQ(view.Right, 480);
+    EXPECT_EQ(view.Bottom, 380);
+
+    Rect narrow = ArticleViewRectangle(Rect{0, 0, 15, 400}, false, 0, 10);
+    EXPECT_EQ(narrow.Left, 0);
+    EXPECT_EQ(narrow.Right, 15);
+    EXPECT_EQ(narrow.Top, 10);
 }
 
 class ShellMenuMarks : public ::testing::Test {

@@ -1,7 +1,9 @@
-#include "store/win32/load_first_article.h"
+#include "app/screen_view.h"
 
 #include <memory>
 
+#include "app/sizing.h"
+#include "app/toolbar.h"
 #include "settings/app_settings.h"
 #include "store/navigation.h"
 #include "view/article_view.h"
@@ -15,12 +17,6 @@ struct ScreenDevice {
     std::unique_ptr<GdiTextDevice> Device;
 };
 ScreenDevice screen;
-
-int32_t ToolbarHeight(HWND toolbar) {
-    RECT box = {};
-    GetWindowRect(toolbar, &box);
-    return box.bottom - box.top;
-}
 
 }  // namespace
 
@@ -41,9 +37,8 @@ void LoadFirstArticle(HWND window) {
 
     RECT client = {};
     GetClientRect(window, &client);
-    HWND toolbar = static_cast<HWND>(AppSettings.Toolbar);
     Rect viewRect = ArticleViewRectangle(Rect{client.left, client.top, client.right, client.bottom},
-                                         toolbar != nullptr, toolbar ? ToolbarHeight(toolbar) : 0,
+                                         AppSettings.Toolbar != nullptr, ToolbarHeight(),
                                          AppSettings.SurroundingGutter);
     ShowFirstArticle(window, screen.Device.get(), viewRect);
 }

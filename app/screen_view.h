@@ -1,5 +1,6 @@
-// The screen view's creation on the main window, and the release of its
-// device context when the window goes.
+// The screen view: the main window's device context with the GDI text device
+// on it, the view's creation there, and the release of the device context
+// when the window goes.
 #pragma once
 #include <windows.h>
 

@@ -1,17 +1,28 @@
-#include <windows.h>
+#include "app/start_up.h"
 
 #include <commctrl.h>
 
-#include "app/first_run_font.h"
+#include "app/display_font.h"
+#include "app/main_class.h"
 #include "app/main_window.h"
-#include "app/start_up.h"
+#include "app/shell_port.h"
+#include "platform/allocation.h"
+#include "platform/win32/message_box_port.h"
+#include "platform/win32/resource_record_source.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "settings/settings_persistence.h"
+#include "settings/win32/registry_settings_store.h"
 #include "settings/win32/window_placement.h"
 #include "store/navigation.h"
 
 namespace {
+
+void AbortForLackOfMemory() {
+    MessageBoxW(nullptr, kOutOfMemoryText, kOutOfMemoryCaption, MB_ICONERROR);
+    SaveAndQuit();
+    ExitProcess(0);
+}
 
 // A second start hands over to the running instance: when that instance is in
 // front, it opens its Choose Section dialog (and this start waits for it);
@@ -26,6 +37,26 @@ void HandOverTo(HWND running) {
 }
 
 }  // namespace
+
+void InstallPlatformPorts() {
+    static MessageBoxPort messages;
+    static ResourceRecordSource records;
+    static RegistrySettingsStore store;
+    static Win32ShellPort shell;
+    Ports.Messages = &messages;
+    Ports.Records = &records;
+    Ports.Store = &store;
+    Ports.Shell = &shell;
+}
+
+void InstallOutOfMemoryHandler() { SetAbortHook(AbortForLackOfMemory); }
+
+bool IsSupportedPlatform() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof(version);   // 148 bytes
+    if (!GetVersionExA(&version)) return true;       // only the old line can be told apart
+    return version.dwPlatformId >= VER_PLATFORM_WIN32_NT;
+}
 
 HWND StartInstance(int showCommand) {
     if (HWND running = FindWindowW(kMainClassName, kMainCaption)) {
@@ -43,4 +74,15 @@ HWND StartInstance(int showCommand) {
     UpdateWindow(window);
     if (AppSettings.Font.FontName[0] == 0) ChooseFirstRunFont(window);
     return window;
+}
+
+int RunMessageLoop(HACCEL accelerators) {
+    MSG message = {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
 }

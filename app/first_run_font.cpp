@@ -1,3 +1,0 @@
-#include "app/first_run_font.h"
-
-void ChooseFirstRunFont(HWND) {}
