@@ -5,6 +5,7 @@
 #include "app/menu_marks.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
+#include "search/win32/search_dialog.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
 #include "store/navigation.h"
@@ -26,6 +27,7 @@ void Bookmark(HWND window) {
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
+void Search(HWND window) { ShowSearchDialog(window); }
 void SearchAgain(HWND window) { SearchBook(window); }
 
 // The About box, the update check, the Choose Section and Search dialogs, the
@@ -53,7 +55,7 @@ const CommandEntry kCommands[] = {
     {IDM_BOOKMARK,             Bookmark},
     {IDM_PREVIOUS_ARTICLE,     PreviousArticle},
     {IDM_NEXT_ARTICLE,         NextArticle},
-    {IDM_SEARCH,               NotYetAvailable},   // Search dialog
+    {IDM_SEARCH,               Search},
     {IDM_SEARCH_AGAIN,         SearchAgain},
 };
 

@@ -10,6 +10,11 @@
 #define IDB_GLYPH_MINUS 202   /* index list: an open section */
 #define IDB_GLYPH_PAGE 203    /* index list: an article */
 
+/* The Search dialog, its keyboard picture and its field. */
+#define IDD_SEARCH 115
+#define IDB_SEARCH_KEYBOARD 119
+#define IDC_SEARCH_FIELD 1013
+
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129
 #define IDM_CHOOSE_ARTICLE 119
