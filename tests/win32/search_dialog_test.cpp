@@ -14,11 +14,13 @@
 
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
+#include "settings/app_settings.h"
 #include "tests/win32/support/hebrew_ocr.h"
 #include "tests/win32/support/hebrew_text.h"
 #include "tests/win32/support/program_dialogs.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
+#include "tests/win32/support/toolbar_buttons.h"
 #include "tests/win32/support/window_capture.h"
 #include "tests/win32/support/window_input.h"
 
@@ -170,6 +172,17 @@ protected:
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         ASSERT_TRUE(WaitForDialogToClose(dialog));
     }
+    // After OK: "Not Found!" owned by the dialog, or null once the dialog
+    // closed on a hit.
+    HWND WaitForNotFoundOrHit(DWORD timeoutMs = 20000) {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < timeoutMs) {
+            if (HWND box = WaitForWindow(reader.ProcessId(), dialog, 0)) return box;
+            if (!IsWindow(dialog) || !IsWindowVisible(dialog)) return nullptr;
+            Sleep(20);
+        }
+        return nullptr;
+    }
     std::vector<uint8_t> StoredPatternAfterExit() {
         CloseReader();
         return ReadSettingBinary(kValueSearchString).value_or(std::vector<uint8_t>{});
@@ -186,7 +199,7 @@ TEST_F(SearchDialog, TypedLettersLandInFrontOfEachOtherAndAreStoredSo) {
     EXPECT_EQ(TextOf(field), Marked(u"גבאגבא"));
 
     Type({{VK_RETURN}});   // OK: stored, then searched for
-    if (HWND box = WaitForWindow(reader.ProcessId(), dialog, 3000)) PressDialogButton(box, IDOK);
+    if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
     if (IsWindowVisible(dialog)) Cancel();
     EXPECT_EQ(StoredPatternAfterExit(), (std::vector<uint8_t>{0x63, 0x62, 0x61, 0x63, 0x62, 0x61, 0}));
 }
@@ -232,6 +245,9 @@ TEST_F(SearchDialog, PictureKeysInsertTheirLetters) {
     ClickPicture(153, 12);          // right of the ninth key
     ClickPicture(8, 85);            // beside the space bar
     EXPECT_EQ(TextOf(field), Marked(u" ג"));
+    // A letter typed on a Hebrew keyboard layout goes in as it is.
+    PostCharacters(u"\u05E9");
+    EXPECT_EQ(TextOf(field), Marked(u"ש ג"));
     Cancel();
 }
 
@@ -246,7 +262,7 @@ TEST_F(SearchDialog, PatternFoundNowhereSaysSoAndKeepsTheDialogOpen) {
     LaunchAndOpen();
     PostCharacters(u"xxxx");   // ססס ס occurs nowhere
     Type({{VK_RETURN}});
-    HWND box = WaitForWindow(reader.ProcessId(), dialog, 20000);
+    HWND box = WaitForNotFoundOrHit();
     ASSERT_NE(box, nullptr) << "no message owned by the dialog";
     EXPECT_EQ(DialogMessageText(box), std::wstring(L"Not Found!"));
     wchar_t caption[32] = {};
@@ -278,6 +294,17 @@ TEST_F(SearchDialog, OkWithAnEmptyFieldClearsThePatternWithoutSearching) {
     EXPECT_EQ(StoredPatternAfterExit(), (std::vector<uint8_t>{0x61, 0x62, 0x63, 0}));
 }
 
+TEST_F(SearchDialog, WithReverseOnTheFieldShowsThePatternInStoredOrder) {
+    WriteSettingDword(kValueFlags, kDefaultFlags | kFlagsReverse);
+    WriteSettingBinary(kValueSearchString, {0x61, 0x62, 0x63, 0});
+    LaunchAndOpen();
+    EXPECT_EQ(TextOf(field), Marked(u"אבג"));
+    Type({{VK_RETURN}});   // confirmed unchanged
+    if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
+    if (IsWindowVisible(dialog)) Cancel();
+    EXPECT_EQ(StoredPatternAfterExit(), (std::vector<uint8_t>{0x61, 0x62, 0x63, 0}));
+}
+
 TEST_F(SearchDialog, FieldReadsAsTheTypedWords) {
     LaunchAndOpen();
     // בראשית ברא, typed in reading order on the Latin keys.
@@ -295,7 +322,16 @@ TEST_F(SearchDialog, FieldReadsAsTheTypedWords) {
     Cancel();
 }
 
-class SearchAgain : public ReaderTest {};
+class SearchAgain : public ReaderTest {
+protected:
+    void LaunchWithPattern(const std::u16string& readingOrder) {
+        std::vector<uint8_t> pattern = DisplayOrderLetterCodes(readingOrder);
+        pattern.push_back(0);
+        WriteSettingBinary(kValueSearchString, pattern);
+        WriteSettingDword(kValueLesson, 1);
+        LaunchReader();
+    }
+};
 
 int CountPixels(const Capture& capture, int top, int bottom, uint32_t colour) {
     int n = 0;
@@ -305,11 +341,7 @@ int CountPixels(const Capture& capture, int top, int bottom, uint32_t colour) {
 }
 
 TEST_F(SearchAgain, F3StepsFromHitToHitWithTheLocationBox) {
-    std::vector<uint8_t> pattern = DisplayOrderLetterCodes(u"אלהים");
-    pattern.push_back(0);
-    WriteSettingBinary(kValueSearchString, pattern);
-    WriteSettingDword(kValueLesson, 1);
-    LaunchReader();
+    LaunchWithPattern(u"אלהים");
 
     std::vector<double> milliseconds;
     std::vector<Capture> captures;
@@ -339,7 +371,32 @@ TEST_F(SearchAgain, F3StepsFromHitToHitWithTheLocationBox) {
     }
     for (double ms : milliseconds) std::printf("Search Again, hit to hit: %.1f ms\n", ms);
     RecordProperty("search_again_ms", std::to_string(milliseconds.back()));
-    EXPECT_EQ(ReadSettingBinary(kValueSearchString).value_or(std::vector<uint8_t>{}), pattern);
+}
+
+// Enter, Ctrl+A and the toolbar's sixth button each step on; its fifth opens
+// the dialog.
+TEST_F(SearchAgain, EnterCtrlAAndTheToolbarSearchToo) {
+    LaunchWithPattern(u"ויאמר");
+    const Capture before = CaptureClientArea(Window());
+    PressKey(Window(), VK_RETURN);
+    ASSERT_TRUE(WaitUntilHandled(Window()));
+    const Capture first = CaptureClientArea(Window());
+    EXPECT_NE(first.Pixels, before.Pixels);
+    EXPECT_GT(CountPixels(first, 0, first.Height, 0xFFFF00), 500);
+    ASSERT_TRUE(TypeKeys(Window(), {VK_CONTROL, 'A'}));
+    ASSERT_TRUE(WaitUntilInputHandled(Window()));
+    const Capture second = CaptureClientArea(Window());
+    EXPECT_NE(second.Pixels, first.Pixels);
+    HWND toolbar = ProgramToolbar(Window());
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_TRUE(ClickToolbarButton(toolbar, 5));
+    ASSERT_TRUE(WaitUntilHandled(Window()));
+    EXPECT_NE(CaptureClientArea(Window()).Pixels, second.Pixels);
+    ASSERT_TRUE(ClickToolbarButton(toolbar, 4));
+    HWND dialog = WaitForWindow(reader.ProcessId(), nullptr);
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitForDialogToClose(dialog));
 }
 
 }  // namespace
