@@ -119,6 +119,7 @@ LRESULT CALLBACK SearchEditProc(HWND field, UINT message, WPARAM wParam, LPARAM 
         case WM_CHAR:
             if (InsertMappedKey(field, wchar_t(wParam)) == 0) return 0;
             if (wParam == VK_BACK) {
+                KeepCaretAfterMark(field);
                 DeleteAfterCaret(field);
                 return 0;
             }
@@ -126,6 +127,7 @@ LRESULT CALLBACK SearchEditProc(HWND field, UINT message, WPARAM wParam, LPARAM 
             return PassOn(field, message, wParam, lParam);
         case WM_KEYDOWN: {
             if (wParam == VK_DELETE && !ShiftDown()) {
+                KeepCaretAfterMark(field);
                 DeleteBeforeCaret(field);
                 return 1;
             }
