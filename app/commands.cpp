@@ -3,6 +3,7 @@
 #include "app/commands.h"
 
 #include "app/menu_marks.h"
+#include "output/clipboard_copy.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
 #include "search/win32/search_dialog.h"
@@ -24,6 +25,9 @@ void Bookmark(HWND window) {
     ToggleBookmark(IsBookmarked());
     UpdateBookmarkMark(window, MarkMode::Set);
 }
+
+void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
+void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
@@ -47,8 +51,8 @@ const CommandEntry kCommands[] = {
     {IDM_CHOOSE_ARTICLE_ALIAS, NotYetAvailable},   // the same as Choose Article
     {IDM_FONT,                 NotYetAvailable},   // Choose Font, then SetArticleFont
     {IDM_REVERSE,              ToggleReverse},
-    {IDM_COPY,                 NotYetAvailable},   // CopyArticle in copy mode
-    {IDM_APPEND_TO_CLIPBOARD,  NotYetAvailable},   // CopyArticle in append mode
+    {IDM_COPY,                 Copy},
+    {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
     {IDM_PRINT,                NotYetAvailable},   // print the article
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},

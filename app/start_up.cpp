@@ -6,6 +6,7 @@
 #include "app/main_class.h"
 #include "app/main_window.h"
 #include "app/shell_port.h"
+#include "output/win32/win32_clipboard_port.h"
 #include "platform/allocation.h"
 #include "platform/win32/message_box_port.h"
 #include "platform/win32/resource_record_source.h"
@@ -43,10 +44,12 @@ void InstallPlatformPorts() {
     static ResourceRecordSource records;
     static RegistrySettingsStore store;
     static Win32ShellPort shell;
+    static Win32ClipboardPort clipboard;
     Ports.Messages = &messages;
     Ports.Records = &records;
     Ports.Store = &store;
     Ports.Shell = &shell;
+    Ports.Clipboard = &clipboard;
 }
 
 void InstallOutOfMemoryHandler() { SetAbortHook(AbortForLackOfMemory); }

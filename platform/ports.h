@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+class ClipboardPort;
 class RecordSource;
 class SettingsStore;
 
@@ -54,6 +55,7 @@ struct PlatformPorts {
     ShellPort* Shell;
     RecordSource* Records;
     SettingsStore* Store;
+    ClipboardPort* Clipboard;
 };
 
 extern PlatformPorts Ports;

@@ -14,11 +14,9 @@ constexpr uint8_t kSpace = 0x20;
 constexpr uint8_t kHyphen = 0x2D;
 constexpr int32_t kTableGrowth = 128;
 constexpr int32_t kDisplayLineLimit = 0xFFFF;
-// Rule lengths above this are a share of the view width: (R - 160) x 2 percent.
-constexpr int32_t kRuleUnitsLimit = 160;
 
 int32_t HangLevelOf(uint8_t layoutByte) { return layoutByte >> 6; }
-int32_t MarginOf(uint8_t layoutByte) { return layoutByte & 0x3F; }
+int32_t MarginOf(uint8_t layoutByte) { return layoutByte & kLayoutMarginMask; }
 
 // Converts (Reverse suspended) and measures up to count bytes of run against
 // maxWidth. False when the conversion had no memory; then nothing fits.

@@ -23,6 +23,12 @@ constexpr uint16_t kNormalFormatWord = 1;   // the normal font, and the font of 
 
 constexpr bool IsRuleFormat(uint16_t format) { return (format & kFormatSizeMask) == kFormatSizeMask; }
 
+// Layout byte of a block. A text block keeps its margin in the low six bits;
+// a rule block's whole byte is its length: device units up to kRuleUnitsLimit,
+// above it (R - 160) x 2 percent of the width.
+constexpr uint8_t kLayoutMarginMask = 0x3F;
+constexpr int32_t kRuleUnitsLimit = 160;
+
 // Layout statuses (16-bit).
 constexpr int32_t kLayoutDone = 0;
 constexpr int32_t kLayoutNoText = 2;

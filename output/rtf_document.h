@@ -1,0 +1,36 @@
+// The Rich Text document the clipboard holds: one header, the articles'
+// bodies with a row of stars before each later one, and one closing brace.
+#pragma once
+#include <cstddef>
+
+// Right-to-left, right-aligned 10-point text in a Hebrew font; colour 2 of
+// the table is red. "\uc0": no fallback character follows a \u escape.
+constexpr char kRtfHeader[] =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset177\\cpg1255 David;}}"
+    "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue255;\\red255\\green0\\blue0;}"
+    "\\rtldoc\\pard\\rtlpar\\qr\\lang1033\\f0\\fs20\\uc0\r\n";
+// A centred row of five bold red stars at 36 points, then back to
+// right-aligned 10-point text in colour 0.
+constexpr char kRtfSeparator[] = "\\qc\\cf2\\fs72\\b*  *  *  *  *\\b0\\par\\par\\qr\\fs20\\cf0\r\n";
+constexpr char kRtfClosing[] = "}\r\n";
+constexpr size_t kRtfHeaderLength = sizeof kRtfHeader - 1;
+constexpr size_t kRtfSeparatorLength = sizeof kRtfSeparator - 1;
+constexpr size_t kRtfClosingLength = sizeof kRtfClosing - 1;
+
+// The room a new document takes beyond its body, and an appended article
+// beyond its body and the old document.
+constexpr size_t kNewDocumentExtra = 186;
+constexpr size_t kAppendedArticleExtra = 58;
+
+// Whether the bytes (another program's, perhaps) begin as a Rich Text
+// document does, so that an article can be appended to it.
+bool IsRichDocument(const char* bytes, size_t length);
+// The bytes ComposeRichDocument needs, with an old document of oldLength
+// bytes or none (oldLength 0).
+size_t RichDocumentSize(size_t bodyLength, size_t oldLength);
+// Writes into document (of RichDocumentSize bytes) the header, the body and
+// the closing; or, after an old document, the old document without its
+// trailing white space and closing brace, the separator, the body and the
+// closing. 0-terminated; returns the length without the 0.
+size_t ComposeRichDocument(char* document, const char* old, size_t oldLength, const char* body,
+                           size_t bodyLength);
