@@ -81,6 +81,27 @@ uint8_t* UnpackRecordBlock(const uint8_t* block, uint32_t blockLength, int32_t* 
 // one store; the bytes may lie anywhere.
 inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); }
 
+// How many of the 8 bytes at bytes, from the first, are tokens that stand for
+// themselves: bytes with the top bit clear that are not 0x01 to 0x08.
+inline size_t PlainByteTokens(const uint8_t* bytes) {
+    uint64_t word;
+    std::memcpy(&word, bytes, 8);
+    constexpr uint64_t kHigh = 0x8080808080808080u;
+    const uint64_t low = word & ~kHigh;
+    // Per byte, without carries between bytes: at least 1, and below 9.
+    const uint64_t atLeastOne = (low + 0x7F7F7F7F7F7F7F7Fu) & kHigh;
+    const uint64_t belowNine = ~(low + 0x7777777777777777u) & kHigh;
+    const uint64_t stop = (word & kHigh) | (atLeastOne & belowNine);
+    if (stop == 0) return 8;
+    // The first stopping byte in memory order is the lowest one of the
+    // little-endian word, the highest of a big-endian one.
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return size_t(__builtin_clzll(stop)) / 8;
+#else
+    return size_t(__builtin_ctzll(stop)) / 8;
+#endif
+}
+
 // One forward pass into one buffer of exactly u + 2 bytes. Every token is
 // checked against both ends: the input ends at its c-th byte, and a
 // back-reference must point inside what has been written, so no record, however
@@ -115,6 +136,16 @@ uint8_t* UnCompress(const CompressedData* descriptor, int32_t* status) {
         uint8_t* const wideEnd = end - kOutputMargin;
         const uint8_t* const wideInEnd = inEnd - kInputMargin;
         while (out <= wideEnd && in <= wideInEnd) {
+            // The leading tokens that are their own byte (0x00, 0x09 to
+            // 0x7F) are the output as they stand: 8 input bytes are moved at
+            // once and both positions step past as many of them as qualify.
+            const size_t plain = PlainByteTokens(in);
+            if (plain != 0) {
+                Copy8(out, in);
+                out += plain;
+                in += plain;
+                continue;
+            }
             const uint32_t token = in[0];
             if (token - 1 < 8) {   // a literal run of 1 to 8 bytes
                 Copy8(out, in + 1);
