@@ -29,7 +29,7 @@ const ArticleLine* TopEntry(const ArticleView* view) {
 
 // Where Search Again goes on when the highlighted hit begins a string: the
 // next segment, searched whole (or, after the last, nothing in this article).
-// Null when the hit does not begin a string.
+// False when the hit does not begin a string.
 bool OffsetAfterStringStartingAt(const ArticleView* view, uint16_t offset, uint16_t* next) {
     StringSpan* list = BuildStringList(view->Text, view->TextSize);
     bool found = false;
