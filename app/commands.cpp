@@ -4,6 +4,7 @@
 
 #include "app/menu_marks.h"
 #include "output/clipboard_copy.h"
+#include "output/win32/printing.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
 #include "search/win32/search_dialog.h"
@@ -18,7 +19,7 @@ void Exit(HWND window) { DestroyWindow(window); }
 
 void ToggleReverse(HWND window) {
     UpdateReverseMark(window, MarkMode::Toggle);
-    DrawArticleView(AppSettings.View, 1);
+    DrawArticleView(AppSettings.View, kErase);
 }
 
 void Bookmark(HWND window) {
@@ -28,6 +29,7 @@ void Bookmark(HWND window) {
 
 void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
 void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
+void Print(HWND) { PrintArticle(AppSettings.View); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
@@ -53,7 +55,7 @@ const CommandEntry kCommands[] = {
     {IDM_REVERSE,              ToggleReverse},
     {IDM_COPY,                 Copy},
     {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
-    {IDM_PRINT,                NotYetAvailable},   // print the article
+    {IDM_PRINT,                Print},
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},
     {IDM_PREVIOUS_ARTICLE,     PreviousArticle},

@@ -1,7 +1,6 @@
 // The main window's class and the window itself.
 #include "app/main_class.h"
 
-#include "app/main_window.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 
@@ -30,8 +29,8 @@ DWORD MainWindowExStyle(uint32_t flags) {
     return style;
 }
 
-HWND CreateMainWindow(HINSTANCE instance) {
-    return CreateWindowExW(MainWindowExStyle(AppSettings.Flags), kMainClassName, kMainCaption,
+HWND CreateMainWindow(HINSTANCE instance, const wchar_t* className) {
+    return CreateWindowExW(MainWindowExStyle(AppSettings.Flags), className, kMainCaption,
                            MainWindowStyle(AppSettings.Flags), CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 }

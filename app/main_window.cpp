@@ -56,7 +56,7 @@ LRESULT OnHelp(HWND) { return 0; }
 
 LRESULT OnLButtonDown(HWND window, LPARAM lParam) {
     if (ArticleView* view = AppSettings.View)
-        ClickScroll(window, view, LOWORD(lParam), HIWORD(lParam), 1);
+        ClickScroll(window, view, LOWORD(lParam), HIWORD(lParam), kRedraw);
     return 0;
 }
 

@@ -16,7 +16,8 @@ void PaintMain(HDC dc, HWND window, uint32_t flags) {
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
     // The view draws on its own device context, kept for the window's life.
-    if (flags & kPaintView) DrawArticleView(AppSettings.View, flags & kPaintClear);
+    if (flags & kPaintView)
+        DrawArticleView(AppSettings.View, (flags & kPaintClear) ? kErase : kNoErase);
     if (painting) EndPaint(window, &paint);
 }
 

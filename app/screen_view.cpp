@@ -23,7 +23,7 @@ ScreenDevice screen;
 void LoadFirstArticle(HWND window) {
     // A window made again in the same process starts from a clean slate.
     if (AppSettings.View) {
-        DestroyArticleView(AppSettings.View, 1);
+        DestroyArticleView(AppSettings.View, kReleaseView);
         AppSettings.View = nullptr;
     }
     ReleaseViewDc(screen.Window);

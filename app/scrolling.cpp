@@ -1,5 +1,6 @@
 // The keys the main window handles itself (the rest reach it as commands
-// through the accelerators), its scroll bar and its wheel.
+// through the accelerators).
+// Also the scroll bar and the wheel.
 #include "app/scrolling.h"
 #include "search/book_search.h"
 #include "settings/app_settings.h"
@@ -55,7 +56,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
         case VK_LEFT:  StepArticle(window, -1); return kKeyHandled;
         case VK_RIGHT: StepArticle(window, +1); return kKeyHandled;
     }
-    ScrollArticleView(view, KeyScrollAmount(*view, key, AppSettings.Flags), 1, 1);
+    ScrollArticleView(view, KeyScrollAmount(*view, key, AppSettings.Flags), kRedraw, kClampAtEnd);
     UpdateScrollBar(window);
     return kKeyHandled;
 }
@@ -63,7 +64,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
 LRESULT OnVScroll(HWND window, WPARAM wParam, LPARAM lParam) {
     ArticleView* view = AppSettings.View;
     int32_t amount = view ? ScrollBarAmount(*view, LOWORD(wParam), int16_t(HIWORD(wParam))) : 0;
-    if (amount != 0) ScrollArticleView(view, amount, 1, 1);
+    if (amount != 0) ScrollArticleView(view, amount, kRedraw, kClampAtEnd);
     DefWindowProcW(window, WM_VSCROLL, wParam, lParam);
     if (amount != 0) UpdateScrollBar(window);
     return 1;
@@ -72,7 +73,7 @@ LRESULT OnVScroll(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
     ArticleView* view = AppSettings.View;
     if (!view) return 0;
-    ScrollArticleView(view, WheelAmount(int16_t(HIWORD(wParam))), 1, 1);
+    ScrollArticleView(view, WheelAmount(int16_t(HIWORD(wParam))), kRedraw, kClampAtEnd);
     UpdateScrollBar(window);
     return 0;
 }

@@ -23,6 +23,8 @@ void Win32ShellPort::UpdateBookmarkMark(void* window) {
 void Win32ShellPort::LoadGlyphBitmaps() {
     const int identifiers[3] = {IDB_GLYPH_PLUS, IDB_GLYPH_MINUS, IDB_GLYPH_PAGE};
     HINSTANCE instance = static_cast<HINSTANCE>(AppSettings.Instance);
+    // One that cannot be loaded stays null, for no glyph; DeleteGlyphBitmaps
+    // passes it over.
     for (int i = 0; i < 3; ++i)
         AppSettings.GlyphBitmaps[i] = LoadBitmapW(instance, MAKEINTRESOURCEW(identifiers[i]));
 }

@@ -8,6 +8,7 @@
 #include "app/shell_port.h"
 #include "output/win32/win32_clipboard_port.h"
 #include "platform/allocation.h"
+#include "platform/ports.h"
 #include "platform/win32/message_box_port.h"
 #include "platform/win32/resource_record_source.h"
 #include "resources/resource_ids.h"
@@ -69,9 +70,7 @@ HWND StartInstance(int showCommand) {
     InitCommonControls();
     LoadSettings();
     SetCurrentArticle(0);
-    HINSTANCE instance = static_cast<HINSTANCE>(AppSettings.Instance);
-    RegisterMainClass(instance, kMainClassName);
-    HWND window = CreateMainWindow(instance);
+    HWND window = OpenMainWindow(static_cast<HINSTANCE>(AppSettings.Instance), kMainClassName);
     if (!window) return nullptr;
     RestoreWindowPlacement(window, showCommand);
     UpdateWindow(window);
@@ -79,10 +78,20 @@ HWND StartInstance(int showCommand) {
     return window;
 }
 
+HWND OpenMainWindow(HINSTANCE instance, const wchar_t* className) {
+    SetLastError(ERROR_SUCCESS);   // not every failure sets it
+    const bool registered =
+        RegisterMainClass(instance, className) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    HWND window = registered ? CreateMainWindow(instance, className) : nullptr;
+    if (!window && Ports.Messages)
+        Ports.Messages->ShowMessage(nullptr, kNoMainWindowText, kErrorCaption, kMbIconError);
+    return window;
+}
+
 int RunMessageLoop(HACCEL accelerators) {
     MSG message = {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+        if (!accelerators || !TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

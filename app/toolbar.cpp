@@ -29,6 +29,8 @@ void CreateToolbar(HWND window) {
         Button(2, IDM_NEXT_ARTICLE),     Button(3, IDM_FONT),
         Button(4, IDM_SEARCH),           Button(5, IDM_SEARCH_AGAIN),
     };
+    // When the toolbar cannot be made it stays null: the menu still carries
+    // every command, and the view and the painting take the whole client area.
     AppSettings.Toolbar = CreateToolbarEx(
         window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, TOOLBAR_IMAGE_COUNT,
         static_cast<HINSTANCE>(AppSettings.Instance), IDB_TOOLBAR, buttons, TOOLBAR_IMAGE_COUNT,

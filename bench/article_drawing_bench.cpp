@@ -38,16 +38,16 @@ public:
         spec.FontSize = 12;
         spec.FontAsciiBase = kUnicodeBase;
         View = CreateArticleView(&Device, &rectangle, &spec, 100);
-        LayoutArticle(View, NewArticle(LongArticle()), 1);
+        LayoutArticle(View, NewArticle(LongArticle()), kReleasePrevious);
     }
     ~LongArticleView() {
-        DestroyArticleView(View, 1);
+        DestroyArticleView(View, kReleaseView);
         ClearAppSettings();
     }
     void Draw(benchmark::State& state) {
         for (auto _ : state) {
             Device.ClearRecording();
-            benchmark::DoNotOptimize(DrawArticleView(View, 1));
+            benchmark::DoNotOptimize(DrawArticleView(View, kErase));
         }
         state.counters["lines"] = View->LinesDrawn;
         state.counters["runs"] = double(Device.Runs.size());

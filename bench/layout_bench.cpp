@@ -114,13 +114,14 @@ void WholeBook(benchmark::State& state) {
         device.MeasureCalls = 0;
         for (uint8_t* article : book.Articles) {
             // The view borrows each article; the book keeps them.
-            if (LayoutArticle(view, article, 0) != kLayoutDone) state.SkipWithError("layout failed");
+            if (LayoutArticle(view, article, kKeepPrevious) != kLayoutDone)
+                state.SkipWithError("layout failed");
             lines += view->LineCount;
         }
         measurements += device.MeasureCalls;
     }
     view->Text = nullptr;
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     ClearAppSettings();
 
     state.SetLabel(book.Source);

@@ -8,10 +8,11 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Native tools (the record compressor, the book builder, the resource
-# generators) bring their own CMake file. It may define the library
-# orvendel_tools, which the unit tests link, and targets that write resources
-# for the Win32 half (added to the global property ORVENDEL_RESOURCE_TARGETS).
-include(${CMAKE_SOURCE_DIR}/tools/tools.cmake OPTIONAL)
+# generators) bring their own CMake file. It defines the library
+# orvendel_tools, which the unit tests and benchmarks link, and targets that
+# write resources for the Win32 half (added to the global property
+# ORVENDEL_RESOURCE_TARGETS).
+include(${CMAKE_SOURCE_DIR}/tools/tools.cmake)
 
 # The portable core needs no window system: its sources build here natively,
 # and so does each of its headers on its own, so a core header that includes
@@ -37,13 +38,11 @@ target_link_libraries(orvendel_fakes PUBLIC orvendel_core)
 
 file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(orvendel_unit_tests ${UNIT_SOURCES})
-target_link_libraries(orvendel_unit_tests PRIVATE orvendel_fakes orvendel_core GTest::gtest_main)
+target_link_libraries(orvendel_unit_tests PRIVATE
+  orvendel_fakes orvendel_tools orvendel_core GTest::gtest_main)
 target_compile_options(orvendel_unit_tests PRIVATE ${WARNINGS})
 target_compile_definitions(orvendel_unit_tests PRIVATE
   ORVENDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVENDEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
-if(TARGET orvendel_tools)
-  target_link_libraries(orvendel_unit_tests PRIVATE orvendel_tools)
-endif()
 gtest_discover_tests(orvendel_unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
 
 if(ORVENDEL_SANITIZE)
@@ -56,10 +55,8 @@ if(benchmark_FOUND)
   foreach(source ${BENCH_SOURCES})
     get_filename_component(name ${source} NAME_WE)
     add_executable(${name} ${source})
-    target_link_libraries(${name} PRIVATE orvendel_fakes orvendel_core benchmark::benchmark)
-    if(TARGET orvendel_tools)
-      target_link_libraries(${name} PRIVATE orvendel_tools)
-    endif()
+    target_link_libraries(${name} PRIVATE
+      orvendel_fakes orvendel_tools orvendel_core benchmark::benchmark)
     target_compile_definitions(${name} PRIVATE
       ORVENDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVENDEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   endforeach()
@@ -104,4 +101,18 @@ foreach(source ${WIN32_TEST_SOURCES})
   set_tests_properties(win32.${name} PROPERTIES
     FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS win32 TIMEOUT 600
     ENVIRONMENT "ORVENDEL_EXE=${WIN32_BINARY_DIR}/orvendel.exe;ORVENDEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVENDEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endforeach()
+
+# A print queue for the Win32 tests that print: CUPS with a PDF printer as the
+# default, started for the run when no scheduler runs, shared with other runs.
+set(CUPS_SESSION ${CMAKE_SOURCE_DIR}/tools/cups-session.sh)
+set(CUPS_STATE ${CMAKE_BINARY_DIR}/cups-session)
+add_test(NAME cups.start COMMAND ${CUPS_SESSION} start ${CUPS_STATE})
+add_test(NAME cups.stop COMMAND ${CUPS_SESSION} stop ${CUPS_STATE})
+set_tests_properties(cups.start PROPERTIES FIXTURES_SETUP cups)
+set_tests_properties(cups.stop PROPERTIES FIXTURES_CLEANUP cups)
+set(PRINT_QUEUE_TESTS printing_test)
+foreach(name ${PRINT_QUEUE_TESTS})
+  set_property(TEST win32.${name} APPEND PROPERTY FIXTURES_REQUIRED cups)
+  set_property(TEST win32.${name} APPEND PROPERTY ENVIRONMENT "ORVENDEL_CUPS_STATE=${CUPS_STATE}")
 endforeach()

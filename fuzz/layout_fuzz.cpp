@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t articleSize = size - 2;
     auto* sized = static_cast<uint8_t*>(std::malloc(articleSize));
     std::memcpy(sized, data + 2, articleSize);
-    const int32_t status = LayoutSizedArticle(view, sized, uint32_t(articleSize), 0);
+    const int32_t status = LayoutSizedArticle(view, sized, uint32_t(articleSize), kKeepPrevious);
     if (status == kLayoutDone) CheckLines(view, articleSize);
     view->Text = nullptr;
 
@@ -83,10 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto* loaded = static_cast<uint8_t*>(PlainAlloc(articleSize + 3));
     std::memcpy(loaded, data + 2, articleSize);
     std::memset(loaded + articleSize, 0, 3);
-    if (LayoutArticle(view, loaded, 1) == kLayoutDone) CheckLines(view, articleSize + 1);
+    if (LayoutArticle(view, loaded, kReleasePrevious) == kLayoutDone)
+        CheckLines(view, articleSize + 1);
     else PlainFree(loaded);
 
     std::free(sized);
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     return 0;
 }

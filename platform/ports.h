@@ -45,7 +45,9 @@ public:
     virtual void RepaintMain(void* window, uint32_t flags) = 0;
     virtual void UpdateScrollBar(void* window) = 0;
     virtual void UpdateBookmarkMark(void* window) = 0;
-    virtual void LoadGlyphBitmaps() = 0;     // bitmaps 201-203 into AppSettings.GlyphBitmaps
+    // Bitmaps 201-203 into AppSettings.GlyphBitmaps; one that cannot be loaded
+    // stays null.
+    virtual void LoadGlyphBitmaps() = 0;
     virtual void DeleteGlyphBitmaps() = 0;   // each one that is loaded
     virtual void PostQuit(int32_t code) = 0;
 };

@@ -70,7 +70,7 @@ void FreeBookmarks() {
     AppSettings.BookmarkCount = 0;
 }
 
-int32_t IsBookmarked() { return ListHolds(AppSettings.Lesson) ? 1 : 0; }
+bool IsBookmarked() { return ListHolds(AppSettings.Lesson); }
 
 void AddBookmark() {
     // A 0 entry would end the list early.

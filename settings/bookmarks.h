@@ -16,8 +16,8 @@ void LoadBookmarks();
 void SaveBookmarks();
 void FreeBookmarks();
 
-// 1 when the current article (Lesson) is on the list, else 0.
-int32_t IsBookmarked();
+// Whether the current article (Lesson) is on the list.
+bool IsBookmarked();
 // Puts Lesson at the end of the list unless it is there; silently nothing when
 // memory runs out.
 void AddBookmark();

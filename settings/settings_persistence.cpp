@@ -76,7 +76,7 @@ void SaveAndQuit() {
     bool loaded = AppSettings.SettingsLoaded;
     if (loaded) WriteSettings();
     if (AppSettings.View) {
-        DestroyArticleView(AppSettings.View, 1);
+        DestroyArticleView(AppSettings.View, kReleaseView);
         AppSettings.View = nullptr;
     }
     if (loaded) SaveBookmarks();

@@ -27,7 +27,8 @@ int32_t ShowFirstArticle(void* window, TextDevice* dc, const Rect& viewRect) {
         Ports.Messages->ShowMessage(window, kResourceNotFound, kErrorCaption, kMbIconWarning);
         return 1;
     }
-    if (LayoutSizedArticle(view, article, length + kRecordTerminators, 0) != kLayoutDone) {
+    const uint32_t size = length + kRecordTerminators;
+    if (LayoutSizedArticle(view, article, size, kKeepPrevious) != kLayoutDone) {
         // A refused article stays the caller's.
         PlainFree(article);
         return 1;
@@ -51,13 +52,14 @@ int32_t GoToArticle(void* window, uint16_t number) {
         AppSettings.Lesson = previous;
         return 1;
     }
-    if (LayoutSizedArticle(view, article, length + kRecordTerminators, 1) != kLayoutDone) {
+    const uint32_t size = length + kRecordTerminators;
+    if (LayoutSizedArticle(view, article, size, kReleasePrevious) != kLayoutDone) {
         // The view did not take the article: it stays ours to free, and the
         // view shows what it showed before (or, out of memory, nothing).
         PlainFree(article);
         AppSettings.Lesson = previous;
         if (view->Text)
-            LayoutArticle(view, view->Text, 0);   // the refusal cleared its line counts
+            LayoutArticle(view, view->Text, kKeepPrevious);   // the refusal cleared its line counts
         else
             Ports.Shell->RepaintMain(window, kRepaintAll);
         return 1;

@@ -30,8 +30,8 @@ int32_t ScrollArticleView(ArticleView* view, int32_t delta, int32_t redraw, int3
     }
     const bool changed = target != view->TopLine;
     if (changed) view->TopLine = uint16_t(target);
-    const bool skipDrawing = redraw == 1 && !changed;
-    if (redraw && !skipDrawing) return DrawArticleView(view, 1);
+    const bool skipDrawing = redraw == kRedraw && !changed;
+    if (redraw && !skipDrawing) return DrawArticleView(view, kErase);
     return changed ? kScrollMovedNotDrawn : kScrollUnchanged;
 }
 
@@ -74,7 +74,7 @@ int32_t ClickScroll(void* window, ArticleView* view, int32_t x, int32_t y, int32
     const uint32_t pageMode = (flags & kFlagsClickPageModeMask) >> kFlagsClickPageModeShift;
     const int32_t step = PageStep(view->LinesDrawn, pageMode);
     // The upper (or left) half pages back towards the start, the other half on.
-    ScrollArticleView(view, position < edge + half ? -step : step, redraw, 1);
+    ScrollArticleView(view, position < edge + half ? -step : step, redraw, kClampAtEnd);
     if (Ports.Shell) Ports.Shell->UpdateScrollBar(window);
     return 1;
 }

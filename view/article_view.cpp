@@ -90,7 +90,7 @@ int32_t ResizeArticleView(ArticleView* view, int32_t width, int32_t height) {
     if (width <= 0 || height <= 0) return kBadSize;
     view->Width = width;
     view->Height = height;
-    return LayoutArticle(view, view->Text, 0);
+    return LayoutArticle(view, view->Text, kKeepPrevious);
 }
 
 int32_t SetArticleFont(ArticleView* view, const FontSpec* fontSpec) {
@@ -104,8 +104,8 @@ int32_t SetArticleFont(ArticleView* view, const FontSpec* fontSpec) {
         if (entry->Font) view->Dc->DeleteFont(entry->Font);
         entry->Font = MakeKeyFont(view, entry->Key);
     }
-    if (LayoutArticle(view, view->Text, 0) != kLayoutDone) return 1;
-    return DrawArticleView(view, 1);
+    if (LayoutArticle(view, view->Text, kKeepPrevious) != kLayoutDone) return 1;
+    return DrawArticleView(view, kErase);
 }
 
 FontHandle SelectFormatFont(ArticleView* view, uint16_t formatWord) {

@@ -87,6 +87,28 @@ struct ArticleView {
     uint32_t TextSize;         // readable bytes at Text when known, else 0
 };
 
+// The flag arguments of the view operations, by name, so that a call reads as
+// what it does; the parameters stay integers.
+// DestroyArticleView: free the ArticleView record itself too, or keep it
+// (a record that lives elsewhere, such as a print view's).
+constexpr int32_t kKeepViewRecord = 0;
+constexpr int32_t kReleaseView = 1;
+// LayoutArticle, LayoutSizedArticle: free the article the view held before.
+constexpr int32_t kKeepPrevious = 0;
+constexpr int32_t kReleasePrevious = 1;
+// DrawArticleView: fill the view's rectangle with white before drawing.
+constexpr int32_t kNoErase = 0;
+constexpr int32_t kErase = 1;
+// ScrollArticleView, ClickScroll: draw after moving; kRedraw draws only when
+// the page moved, kRedrawAlways also when it did not.
+constexpr int32_t kNoRedraw = 0;
+constexpr int32_t kRedraw = 1;
+constexpr int32_t kRedrawAlways = 2;
+// ScrollArticleView: a move down stops at MaxTopLine, and is refused there;
+// without it a move may pass MaxTopLine once, up to the last display line.
+constexpr int32_t kNoClampAtEnd = 0;
+constexpr int32_t kClampAtEnd = 1;
+
 // View model.
 ArticleView* CreateArticleView(TextDevice* dc, const Rect* rectangle, const FontSpec* fontSpec,
                                int32_t initialCapacity);

@@ -61,6 +61,20 @@ public:
     virtual void FillWhite(const Rect& box) = 0;            // the white stock brush
     virtual void DrawBlackRectangle(const Rect& box) = 0;   // black stock brush, current pen
 
+    // What printing needs besides the view's own drawing: the printable area
+    // and the Latin texts of the page footer. A device that is no printer
+    // keeps the defaults: no printable area, and footer texts are not drawn.
+    virtual int32_t PixelsPerInchX() { return PixelsPerInchY(); }  // LOGPIXELSX
+    virtual int32_t PrintableWidth() { return 0; }                 // HORZRES
+    virtual int32_t PrintableHeight() { return 0; }                // VERTRES
+    // Text drawn from now on leaves the background as it is (TRANSPARENT).
+    virtual void SetTransparentBackground() {}
+    // Latin text on one line, vertically centred in box against its left or
+    // right edge, without prefix processing (DrawTextW). Never for stored
+    // Hebrew, which the bidirectional step would reorder.
+    virtual void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                               bool alignRight) {}
+
     // The search's location box: a coloured frame and a solid coloured fill.
     // Outline of box with a one-pixel solid pen of colour (as Rectangle with
     // a hollow brush: the right and bottom edges are at Right - 1, Bottom - 1).

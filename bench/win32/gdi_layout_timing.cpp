@@ -175,7 +175,7 @@ CallCount CountMeasuringCalls(ArticleView* view, CountingDevice* counter, const 
             continue;
         }
         counter->MeasuringCalls = 0;
-        if (LayoutArticle(view, block, 1) != kLayoutDone) {
+        if (LayoutArticle(view, block, kReleasePrevious) != kLayoutDone) {
             PlainFree(block);
             continue;
         }
@@ -210,15 +210,15 @@ PageTimings TimeOn(HDC dc, uint8_t* article, const Rect& viewRect) {
     // The first layout also creates the fonts; later ones reuse them, as
     // every layout after an article change does in the program.
     double start = NowMs();
-    LayoutArticle(view, article, 0);
+    LayoutArticle(view, article, kKeepPrevious);
     timings.FirstLayout = NowMs() - start;
-    timings.Layout = Time([&] { LayoutArticle(view, article, 0); });
+    timings.Layout = Time([&] { LayoutArticle(view, article, kKeepPrevious); });
     timings.Lines = view->LineCount;
     timings.DisplayLines = view->DisplayLineCount;
-    timings.Page = Time([&] { DrawArticleView(view, 1); });
+    timings.Page = Time([&] { DrawArticleView(view, kErase); });
     timings.LinesDrawn = view->LinesDrawn;
     view->Text = nullptr;   // the article stays the caller's
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     return timings;
 }
 
@@ -249,7 +249,7 @@ double TimeEveryArticle(HDC dc, const Rect& viewRect, double* totalMs, int* slow
         uint8_t* bytes = LoadRecord(number, nullptr);
         if (!bytes) continue;
         double start = NowMs();
-        LayoutArticle(view, bytes, 1);
+        LayoutArticle(view, bytes, kReleasePrevious);
         double elapsed = NowMs() - start;
         *totalMs += elapsed;
         if (elapsed > worst) {
@@ -257,7 +257,7 @@ double TimeEveryArticle(HDC dc, const Rect& viewRect, double* totalMs, int* slow
             *slowest = number;
         }
     }
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     return worst;
 }
 
@@ -267,14 +267,14 @@ bool CheckMeasuringCalls(const char* what, TextDevice* device, uint8_t* article,
                          const Rect& viewRect) {
     CountingDevice counter(device);
     ArticleView* view = CreateArticleView(&counter, &viewRect, &AppSettings.Font, 100);
-    LayoutArticle(view, article, 0);   // fonts made before counting
+    LayoutArticle(view, article, kKeepPrevious);   // fonts made before counting
     counter.MeasuringCalls = 0;
-    LayoutArticle(view, article, 0);
+    LayoutArticle(view, article, kKeepPrevious);
     int wholeCalls = counter.MeasuringCalls;
     int wholeLines = view->LineCount;
     view->Text = nullptr;   // the article stays the caller's
     CallCount perBlock = CountMeasuringCalls(view, &counter, article);
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     bool held = perBlock.WorstPerLine <= kMeasuringCallsPerLine &&
                 perBlock.WorstSingleLine <= kMeasuringCallsPerLine &&
                 wholeCalls <= kMeasuringCallsPerLine * wholeLines;

@@ -14,6 +14,7 @@ void FakeTextDevice::ClearRecording() {
     Runs.clear();
     WhiteFills.clear();
     BlackRectangles.clear();
+    LatinLines.clear();
     Frames.clear();
     SolidFills.clear();
     MeasureCalls = 0;
@@ -82,4 +83,10 @@ Colour FakeTextDevice::SetBackColour(Colour colour) {
     Colour previous = Back;
     Back = colour;
     return previous;
+}
+
+void FakeTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                                   bool alignRight) {
+    LatinLines.push_back(DrawnLatinLine{std::u16string(units, size_t(count)), box, alignRight,
+                                        TransparentBackground, Selected});
 }

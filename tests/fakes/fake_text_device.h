@@ -15,6 +15,15 @@ struct FakeFont {
     bool Deleted = false;
 };
 
+// A footer text drawn against the left or right edge of its box.
+struct DrawnLatinLine {
+    std::u16string Text;
+    Rect Box;
+    bool AlignRight;
+    bool TransparentBackground;
+    const FakeFont* Font;
+};
+
 struct DrawnRun {
     std::u16string Text;
     Rect Box;
@@ -65,6 +74,20 @@ public:
     Colour SetBackColour(Colour colour) override;
     void FillWhite(const Rect& box) override { WhiteFills.push_back(box); }
     void DrawBlackRectangle(const Rect& box) override { BlackRectangles.push_back(box); }
+
+    // Printing: a printer of LogPixelsX by LogPixelsY dots per inch whose
+    // printable area is HorzRes by VertRes.
+    int32_t LogPixelsX = 96;
+    int32_t HorzRes = 0;
+    int32_t VertRes = 0;
+    bool TransparentBackground = false;
+    std::vector<DrawnLatinLine> LatinLines;
+    int32_t PixelsPerInchX() override { return LogPixelsX; }
+    int32_t PrintableWidth() override { return HorzRes; }
+    int32_t PrintableHeight() override { return VertRes; }
+    void SetTransparentBackground() override { TransparentBackground = true; }
+    void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                       bool alignRight) override;
 
     // The search's location box, recorded in drawing order.
     std::vector<ColouredRect> Frames;

@@ -56,7 +56,7 @@ TEST_F(ArticleDrawing, LinesAreDrawnInTheirBoxesDownFromTheTop) {
     article.AddLine(body, 5, RightAligned(36), 36, kBodyLine);
     article.Finish();
 
-    EXPECT_EQ(DrawArticleView(&article.View, 1), 0);
+    EXPECT_EQ(DrawArticleView(&article.View, kErase), 0);
 
     ASSERT_EQ(article.Device.Runs.size(), 2u);
     EXPECT_EQ(article.Device.Runs[0].Text, u"abc");
@@ -72,7 +72,7 @@ TEST_F(ArticleDrawing, TopLineOnABlankLineShowsTheBlankSpaceFirst) {
     AddFiveParagraphs();
     article.View.TopLine = 3;   // the blank line after "bb"
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_FALSE(article.Device.Runs.empty());
     EXPECT_EQ(article.Device.Runs[0].Text, u"cc");
@@ -87,7 +87,7 @@ TEST_F(ArticleDrawing, TopLineAtTheDisplayLineCountDrawsAnEmptyPage) {
     AddFiveParagraphs();
     article.View.TopLine = article.View.DisplayLineCount;
 
-    EXPECT_EQ(DrawArticleView(&article.View, 1), 0);
+    EXPECT_EQ(DrawArticleView(&article.View, kErase), 0);
 
     EXPECT_TRUE(article.Device.Runs.empty());
     EXPECT_EQ(article.Device.WhiteFills.size(), 1u);
@@ -102,7 +102,7 @@ TEST_F(ArticleDrawing, TheWalkToTheTopLineStopsAtTheEndOfTheTable) {
     article.View.DisplayLineCount = 50;
     article.View.TopLine = 40;
 
-    EXPECT_EQ(DrawArticleView(&article.View, 1), 0);
+    EXPECT_EQ(DrawArticleView(&article.View, kErase), 0);
 
     EXPECT_TRUE(article.Device.Runs.empty());
     EXPECT_EQ(article.View.PageEnd, article.ZeroEntry());
@@ -112,7 +112,7 @@ TEST_F(ArticleDrawing, TopLineBeyondTheArticleIsMovedToMaxTopLine) {
     AddFiveParagraphs();
     article.View.TopLine = 40;
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     EXPECT_EQ(article.View.TopLine, 4);
     EXPECT_EQ(DrawnTexts(), (std::vector<std::u16string>{u"cc", u"dd", u"ee"}));
@@ -127,14 +127,14 @@ TEST_F(ArticleDrawing, ALineTallerThanTheViewIsNeverDrawn) {
     article.AddLine(after, 2, RightAligned(16), 16, kBodyLine);
     article.Finish(1);
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
     EXPECT_EQ(DrawnTexts(), std::vector<std::u16string>{u"ab"});
     EXPECT_EQ(article.View.LinesDrawn, 1);
     EXPECT_EQ(article.View.PageEnd, &article.View.Lines[1]);
 
     article.Device.ClearRecording();
     article.View.TopLine = 1;
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
     EXPECT_TRUE(article.Device.Runs.empty());
     EXPECT_EQ(article.View.LinesDrawn, 0);
 }
@@ -143,7 +143,7 @@ TEST_F(ArticleDrawing, ALineIsDrawnOnlyWhenItFitsButItsBlankLineNeedsNoRoom) {
     article.View.Height = 30;
     AddFiveParagraphs();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     // "aa" fits (10 left), its blank line takes the page below zero.
     EXPECT_EQ(DrawnTexts(), std::vector<std::u16string>{u"aa"});
@@ -158,7 +158,7 @@ TEST_F(ArticleDrawing, ARuleIsAOneUnitLineAcrossTheMiddleOfItsLine) {
     article.AddLine(body, 2, RightAligned(16), 16, kBodyLine);
     article.Finish();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.BlackRectangles.size(), 1u);
     ExpectBox(article.Device.BlackRectangles[0], Rect{60, kTop + 10, 160, kTop + 11});
@@ -169,7 +169,7 @@ TEST_F(ArticleDrawing, ARuleIsAOneUnitLineAcrossTheMiddleOfItsLine) {
 TEST_F(ArticleDrawing, EraseFillsTheViewRectangleWhite) {
     AddFiveParagraphs();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.WhiteFills.size(), 1u);
     ExpectBox(article.Device.WhiteFills[0], Box(kLeft, kTop, kWidth, kHeight));
@@ -180,7 +180,7 @@ TEST_F(ArticleDrawing, WithoutEraseNothingAroundTheLinesIsCleared) {
     article.AddLine(rule, 0, 60, 100, kCentredRule);
     article.Finish();
 
-    DrawArticleView(&article.View, 0);
+    DrawArticleView(&article.View, kNoErase);
 
     EXPECT_TRUE(article.Device.WhiteFills.empty());
     EXPECT_EQ(article.Device.BlackRectangles.size(), 1u);
@@ -199,7 +199,7 @@ TEST_F(ArticleDrawing, LargeBoldRunsAreBlueAndAllOthersBlack) {
     const Colour green = MakeColour(0, 128, 0);
     article.Device.Text = green;
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.Runs.size(), 4u);
     EXPECT_EQ(article.Device.Runs[0].TextColour, kBlue);
@@ -222,7 +222,7 @@ TEST_F(ArticleDrawing, EachLineIsDrawnInItsBlocksFont) {
     article.Finish();
     const FakeFont* before = article.Device.Selected;
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     const std::vector<DrawnRun>& runs = article.Device.Runs;
     ASSERT_EQ(runs.size(), 4u);
@@ -241,7 +241,7 @@ TEST_F(ArticleDrawing, ALeftToRightHangingWordHangsLeftOfTheLine) {
     article.AddLine(block, 4, kLeft + 20, 32, kLeftToRight, kLineHeight, 20);
     article.Finish();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.Runs.size(), 2u);
     EXPECT_EQ(article.Device.Runs[0].Text, u"ab");
@@ -257,7 +257,7 @@ TEST_F(ArticleDrawing, ARightToLeftHangingWordIsRightAlignedInItsBox) {
     article.AddLine(block, 4, x, 32, kBodyLine, kLineHeight, 20);
     article.Finish();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.Runs.size(), 2u);
     EXPECT_EQ(article.Device.Runs[0].Text, u"ab");
@@ -271,7 +271,7 @@ TEST_F(ArticleDrawing, ASingleWordRightToLeftBlockStillShowsItsHangingWord) {
     article.AddLine(block, 0, RightAligned(20), 0, kBodyLine, kLineHeight, 20);
     article.Finish();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(DrawnTexts(), std::vector<std::u16string>{u"ab"});
     ExpectBox(article.Device.Runs[0].Box, Box(kLeft + kWidth - 16, kTop, 16, kLineHeight));
@@ -283,7 +283,7 @@ TEST_F(ArticleDrawing, AHangingWordWiderThanItsBoxIsCutAndStaysRightAligned) {
     article.AddLine(block, 2, x, 16, kBodyLine, kLineHeight, 20);
     article.Finish();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(DrawnTexts(), (std::vector<std::u16string>{u"ab", u"cd"}));
     ExpectBox(article.Device.Runs[0].Box, Box(kLeft + kWidth - 16, kTop, 16, kLineHeight));
@@ -295,9 +295,9 @@ TEST_F(ArticleDrawing, ReverseChangesOnlyTheOrderOfTheDrawnCharacters) {
     article.AddLine(block, 4, RightAligned(32), 32, kBodyLine);
     article.Finish();
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
     AppSettings.Flags |= kFlagsReverse;
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.Runs.size(), 2u);
     EXPECT_EQ(article.Device.Runs[0].Text, u"\u05D0\u05D1(\u05D2");
@@ -310,11 +310,11 @@ TEST_F(ArticleDrawing, WithoutTextOrLineTableNothingIsDrawn) {
     ArticleLine* lines = article.View.Lines;
 
     article.View.Lines = nullptr;
-    EXPECT_EQ(DrawArticleView(&article.View, 1), kNoView);
+    EXPECT_EQ(DrawArticleView(&article.View, kErase), kNoView);
     article.View.Lines = lines;
     article.View.Text = nullptr;
-    EXPECT_EQ(DrawArticleView(&article.View, 1), kNoView);
-    EXPECT_EQ(DrawArticleView(nullptr, 1), kNoView);
+    EXPECT_EQ(DrawArticleView(&article.View, kErase), kNoView);
+    EXPECT_EQ(DrawArticleView(nullptr, kErase), kNoView);
 
     EXPECT_TRUE(article.Device.WhiteFills.empty());
     EXPECT_TRUE(article.Device.Runs.empty());
@@ -324,7 +324,7 @@ TEST_F(ArticleDrawing, APageStartDrawsFromThatEntryAtTheTopEdge) {
     AddFiveParagraphs();
     article.View.PageStart = &article.View.Lines[3];
 
-    DrawArticleView(&article.View, 0);
+    DrawArticleView(&article.View, kNoErase);
 
     EXPECT_EQ(DrawnTexts(), (std::vector<std::u16string>{u"dd", u"ee"}));
     EXPECT_EQ(article.Device.Runs[0].Box.Top, kTop);
@@ -335,7 +335,7 @@ TEST_F(ArticleDrawing, APageStartAtTheEndOfTheTableDrawsAnEmptyPage) {
     AddFiveParagraphs();
     article.View.PageStart = article.View.Lines + article.View.LineCount;
 
-    EXPECT_EQ(DrawArticleView(&article.View, 0), 0);
+    EXPECT_EQ(DrawArticleView(&article.View, kNoErase), 0);
 
     EXPECT_TRUE(article.Device.Runs.empty());
     EXPECT_EQ(article.View.LinesDrawn, 0);
@@ -368,7 +368,7 @@ TEST_F(ArticleHighlight, AHitAcrossTwoRightToLeftLinesIsHighlightedOnEachLinesOw
     // The hit "c def": its last bytes "def" lie on the upper line.
     Highlight(block + 2, block + 7);
 
-    EXPECT_EQ(DrawArticleView(&article.View, 1), 0);
+    EXPECT_EQ(DrawArticleView(&article.View, kErase), 0);
 
     const std::vector<DrawnRun> hits = YellowRuns();
     ASSERT_EQ(hits.size(), 2u);
@@ -441,7 +441,7 @@ TEST_F(ArticleHighlight, TheHitIsBlueOnYellowAndTheColoursAreRestored) {
     ArticleLine* previousPageEnd = &article.View.Lines[0];
     article.View.PageEnd = previousPageEnd;
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     ASSERT_EQ(article.Device.Runs.size(), 2u);
     EXPECT_EQ(article.Device.Runs[0].Text, u"abcd");
@@ -461,7 +461,7 @@ TEST_F(ArticleHighlight, WithoutEraseTheHitIsDrawnOverTheText) {
     article.Finish();
     Highlight(block, block + 4);
 
-    DrawArticleView(&article.View, 0);
+    DrawArticleView(&article.View, kNoErase);
 
     EXPECT_TRUE(article.Device.WhiteFills.empty());
     ASSERT_EQ(article.Device.Runs.size(), 2u);
@@ -476,9 +476,9 @@ TEST_F(ArticleHighlight, ReverseTurnsTheHitsCharactersButNotItsBox) {
     article.Finish();
     Highlight(block + 1, block + 3);
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
     AppSettings.Flags |= kFlagsReverse;
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     const std::vector<DrawnRun> hits = YellowRuns();
     ASSERT_EQ(hits.size(), 2u);
@@ -495,7 +495,7 @@ TEST_F(ArticleHighlight, AHitInTheMainRunOfAHangingLineIsHighlighted) {
     article.Finish();
     Highlight(block + 6, block + 8);   // "ef", beyond Offset + Length
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     const std::vector<DrawnRun> hits = YellowRuns();
     ASSERT_EQ(hits.size(), 1u);
@@ -510,7 +510,7 @@ TEST_F(ArticleHighlight, OnlyTheHitsPartOfAHangingWordIsHighlighted) {
     article.Finish();
     Highlight(block + 3, block + 6);   // "f a": the end of the main run and the word's "a"
 
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
 
     const std::vector<DrawnRun> hits = YellowRuns();
     ASSERT_EQ(hits.size(), 2u);
@@ -522,12 +522,12 @@ TEST_F(ArticleHighlight, OnlyTheHitsPartOfAHangingWordIsHighlighted) {
 
 TEST_F(ArticleDrawing, APageDrawsWithoutMemoryOnceTheConversionBufferHasGrown) {
     AddFiveParagraphs();
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
     const std::vector<std::u16string> firstPage = DrawnTexts();
     article.Device.ClearRecording();
 
     FailAllocationAfter(0);
-    DrawArticleView(&article.View, 1);
+    DrawArticleView(&article.View, kErase);
     FailAllocationAfter(-1);
 
     EXPECT_EQ(DrawnTexts(), firstPage);

@@ -308,18 +308,18 @@ TEST_F(Layout, ComputeMaxTopLineRefusesAnEmptyView) {
 TEST_F(Layout, RelayoutOfTheSameBytesKeepsTextAndTopLineAndClearsTheHit) {
     MakeView(200);
     uint8_t* text = NewArticle({{kBodyRtl, 0, "aa"}, {kBodyRtl, 0, "bb"}});
-    ASSERT_EQ(LayoutArticle(view, text, 1), kLayoutDone);
+    ASSERT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutDone);
     view->TopLine = 7;
     view->MatchStart = 2;
     view->MatchEnd = 4;
-    EXPECT_EQ(LayoutArticle(view, text, 0), kLayoutDone);
+    EXPECT_EQ(LayoutArticle(view, text, kKeepPrevious), kLayoutDone);
     EXPECT_EQ(view->Text, text);
     EXPECT_EQ(view->TopLine, 7);
     EXPECT_EQ(view->MatchStart, 0);
     EXPECT_EQ(view->MatchEnd, 0);
     // Asked to release the shown bytes while laying them out again, the view
     // keeps them.
-    EXPECT_EQ(LayoutArticle(view, text, 1), kLayoutDone);
+    EXPECT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutDone);
     EXPECT_EQ(view->Text, text);
     EXPECT_EQ(RunOf(view->Lines[1]), "bb");
 }
@@ -328,7 +328,7 @@ TEST_F(Layout, NewArticleReplacesTheShownOne) {
     MakeView(200);
     ASSERT_EQ(LayOut({{kBodyRtl, 0, "aa"}, {kBodyRtl, 0, "bb"}}), kLayoutDone);
     uint8_t* next = NewArticle({{kBodyRtl, 0, "cccc"}});
-    EXPECT_EQ(LayoutArticle(view, next, 1), kLayoutDone);
+    EXPECT_EQ(LayoutArticle(view, next, kReleasePrevious), kLayoutDone);
     EXPECT_EQ(view->Text, next);
     EXPECT_EQ(view->LineCount, 1);
     EXPECT_EQ(view->Lines[1].Format, 0);
@@ -338,9 +338,9 @@ TEST_F(Layout, NoBytesReleasesTheShownTextOnlyWhenAsked) {
     MakeView(200);
     ASSERT_EQ(LayOut({{kBodyRtl, 0, "aa"}}), kLayoutDone);
     uint8_t* shown = view->Text;
-    EXPECT_EQ(LayoutArticle(view, nullptr, 0), kLayoutNoText);
+    EXPECT_EQ(LayoutArticle(view, nullptr, kKeepPrevious), kLayoutNoText);
     EXPECT_EQ(view->Text, shown);
-    EXPECT_EQ(LayoutArticle(view, nullptr, 1), kLayoutNoText);
+    EXPECT_EQ(LayoutArticle(view, nullptr, kReleasePrevious), kLayoutNoText);
     EXPECT_EQ(view->Text, nullptr);
 }
 
@@ -354,7 +354,7 @@ TEST_F(Layout, RefusedArticleClearsOnlyTheCountsAndTheHit) {
     ASSERT_NE(view->MaxTopLine, 0);
 
     uint8_t* emptyTitle = NewArticle({{kBodyRtl, 0, ""}, {kBodyRtl, 0, "bb"}});
-    EXPECT_EQ(LayoutArticle(view, emptyTitle, 1), kLayoutRefused);
+    EXPECT_EQ(LayoutArticle(view, emptyTitle, kReleasePrevious), kLayoutRefused);
     EXPECT_EQ(view->Text, shown);
     EXPECT_EQ(view->LineCount, 3);
     EXPECT_EQ(RunOf(view->Lines[0]), "aa");
@@ -366,7 +366,7 @@ TEST_F(Layout, RefusedArticleClearsOnlyTheCountsAndTheHit) {
     PlainFree(emptyTitle);   // a refused article stays the caller's
 
     uint8_t* empty = NewBuffer({0});
-    EXPECT_EQ(LayoutArticle(view, empty, 1), kLayoutRefused);
+    EXPECT_EQ(LayoutArticle(view, empty, kReleasePrevious), kLayoutRefused);
     EXPECT_EQ(view->Text, shown);
     PlainFree(empty);
 }
@@ -417,7 +417,7 @@ TEST_F(Layout, OutOfMemoryWhileGrowingEndsTheTableAfterTheLastLine) {
     Prewarm({kParagraphLtr});
     const FakeFont* before = device.Selected;
     FailAllocationAfter(0);
-    EXPECT_EQ(LayoutArticle(view, next, 1), kLayoutOutOfMemory);
+    EXPECT_EQ(LayoutArticle(view, next, kReleasePrevious), kLayoutOutOfMemory);
     EXPECT_EQ(view->Text, nullptr);   // the previous text is gone, the new one not taken
     EXPECT_EQ(view->Lines[99].Format, kParagraphLtr);
     EXPECT_EQ(view->Lines[100].Format, 0);
@@ -430,7 +430,7 @@ TEST_F(Layout, OutOfMemoryForTheRightToLeftCopyStopsTheLayout) {
     uint8_t* text = NewArticle({{kPlainLtr, 0, "aa"}, {kBodyRtl, 0, "bb"}});
     Prewarm({kPlainLtr, kBodyRtl});
     FailAllocationAfter(0);
-    EXPECT_EQ(LayoutArticle(view, text, 1), kLayoutOutOfMemory);
+    EXPECT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutOutOfMemory);
     EXPECT_EQ(view->Text, nullptr);
     EXPECT_EQ(view->Lines[0].Format, kPlainLtr);
     EXPECT_EQ(view->Lines[1].Format, 0);
@@ -441,11 +441,11 @@ TEST_F(Layout, OutOfMemoryForTheFirstTable) {
     MakeView(200, 400, 0);
     uint8_t* text = NewArticle({{kBodyRtl, 0, "aa"}});
     FailAllocationAfter(0);
-    EXPECT_EQ(LayoutArticle(view, text, 1), kLayoutOutOfMemory);
+    EXPECT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutOutOfMemory);
     EXPECT_EQ(view->Lines, nullptr);
     EXPECT_EQ(view->Text, nullptr);
     FailAllocationAfter(-1);
-    EXPECT_EQ(LayoutArticle(view, text, 1), kLayoutDone);
+    EXPECT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutDone);
     EXPECT_EQ(view->LineCapacity, 128);
 }
 
@@ -456,7 +456,7 @@ TEST_F(Layout, OutOfMemoryForTheConversionStopsTheLayout) {
     PlainFree(SharedConversion.Units);
     SharedConversion = ConversionBuffer{};
     FailAllocationAfter(0);
-    EXPECT_EQ(LayoutArticle(view, text, 1), kLayoutOutOfMemory);
+    EXPECT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutOutOfMemory);
     EXPECT_EQ(view->Lines[0].Format, 0);
     PlainFree(text);
 }
@@ -467,7 +467,7 @@ TEST_F(Layout, FailedRelayoutOfOtherBytesLeavesNoLinesOverTheShownText) {
     uint8_t* other = NewArticle({{kPlainLtr, 0, "bb"}, {kBodyRtl, 0, "cc"}});
     Prewarm({kPlainLtr, kBodyRtl});
     FailAllocationAfter(0);
-    EXPECT_EQ(LayoutArticle(view, other, 0), kLayoutOutOfMemory);
+    EXPECT_EQ(LayoutArticle(view, other, kKeepPrevious), kLayoutOutOfMemory);
     EXPECT_NE(view->Text, nullptr);
     EXPECT_EQ(view->Lines[0].Format, 0);
     PlainFree(other);
@@ -499,7 +499,7 @@ TEST_F(Layout, EveryLineCostsAtMostFourMeasurements) {
         device.ClearRecording();
         ASSERT_EQ(LayOut(blocks), kLayoutDone);
         EXPECT_LE(device.MeasureCalls, 4 * view->LineCount) << "width " << width;
-        DestroyArticleView(view, 1);
+        DestroyArticleView(view, kReleaseView);
         view = nullptr;
     }
 }
@@ -541,7 +541,7 @@ TEST_F(Layout, TruncatedStringEndsAtTheArticlesSize) {
     MakeView(200);
     // No terminator and no end marker: the string stops at the last byte.
     std::vector<uint8_t> bytes{kPlainLtr, 0, 'a', 'b', 'c'};
-    ASSERT_EQ(LayoutSizedArticle(view, bytes.data(), uint32_t(bytes.size()), 0), kLayoutDone);
+    ASSERT_EQ(LayoutSizedArticle(view, bytes.data(), uint32_t(bytes.size()), kKeepPrevious), kLayoutDone);
     EXPECT_EQ(view->LineCount, 1);
     EXPECT_EQ(view->Lines[0].Length, 3);
     view->Text = nullptr;   // not the view's to release
@@ -550,7 +550,7 @@ TEST_F(Layout, TruncatedStringEndsAtTheArticlesSize) {
 TEST_F(Layout, FormatByteAtTheVeryEndEndsTheArticle) {
     MakeView(200);
     std::vector<uint8_t> bytes{kPlainLtr, 0, 'a', 0, kBodyRtl};
-    ASSERT_EQ(LayoutSizedArticle(view, bytes.data(), uint32_t(bytes.size()), 0), kLayoutDone);
+    ASSERT_EQ(LayoutSizedArticle(view, bytes.data(), uint32_t(bytes.size()), kKeepPrevious), kLayoutDone);
     EXPECT_EQ(view->LineCount, 1);
     view->Text = nullptr;
 }
@@ -560,7 +560,7 @@ TEST_F(Layout, StringEndingAtTheLoadersZeroEndsTheWalk) {
     // The data stops inside a string: its terminator is the loader's zero at
     // u, and the byte after it ends the article.
     uint8_t* text = NewBuffer({kPlainLtr, 0, 'a', 'b'});
-    ASSERT_EQ(LayoutArticle(view, text, 1), kLayoutDone);
+    ASSERT_EQ(LayoutArticle(view, text, kReleasePrevious), kLayoutDone);
     EXPECT_EQ(view->LineCount, 1);
     EXPECT_EQ(RunOf(view->Lines[0]), "ab");
 }
@@ -577,12 +577,12 @@ TEST_F(Layout, CorruptArticlesNeverLeaveTheirBytes) {
         }
         const int32_t width = int32_t(random() % 120);
         MakeView(width == 0 ? 1 : width, 1 + int32_t(random() % 300), int32_t(random() % 3));
-        const int32_t status = LayoutSizedArticle(view, bytes.data(), uint32_t(size), 0);
+        const int32_t status = LayoutSizedArticle(view, bytes.data(), uint32_t(size), kKeepPrevious);
         EXPECT_TRUE(status == kLayoutDone || status == kLayoutRefused) << "round " << round;
         for (int32_t i = 0; status == kLayoutDone && i < view->LineCount; ++i)
             ASSERT_LE(size_t(view->Lines[i].Offset) + view->Lines[i].Length, size);
         view->Text = nullptr;
-        DestroyArticleView(view, 1);
+        DestroyArticleView(view, kReleaseView);
         view = nullptr;
     }
 }

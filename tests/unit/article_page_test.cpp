@@ -32,10 +32,10 @@ protected:
         view = CreateArticleView(&device, &rectangle, &spec, 100);
         ASSERT_NE(view, nullptr);
     }
-    void TearDown() override { DestroyArticleView(view, 1); }
+    void TearDown() override { DestroyArticleView(view, kReleaseView); }
 
     void LayOut(const std::vector<TestBlock>& blocks) {
-        ASSERT_EQ(LayoutArticle(view, NewArticle(blocks), 1), kLayoutDone);
+        ASSERT_EQ(LayoutArticle(view, NewArticle(blocks), kReleasePrevious), kLayoutDone);
     }
     // Paragraphs "aa", "bb", ... one line each, a blank line between them.
     void LayOutParagraphs(int count) {
@@ -62,7 +62,7 @@ TEST_F(ArticlePage, ARightToLeftParagraphReadsDownAlongTheRightEdge) {
     // Reading order "bbbb cccc dddd", stored in display order.
     LayOut({{0xD1, 0, "aa"}, {kBody, 0, "dddd cccc bbbb"}});
 
-    EXPECT_EQ(DrawArticleView(view, 1), 0);
+    EXPECT_EQ(DrawArticleView(view, kErase), 0);
 
     ASSERT_EQ(DrawnTexts(), (std::vector<std::u16string>{u"aa", u"cccc bbbb", u"dddd"}));
     ExpectBox(device.Runs[0].Box, 42, 5, 58, 25);    // the centred title
@@ -77,7 +77,7 @@ TEST_F(ArticlePage, AHitAcrossALineBreakIsHighlightedOnBothLines) {
     view->MatchStart = 7;
     view->MatchEnd = 16;
 
-    DrawArticleView(view, 1);
+    DrawArticleView(view, kErase);
 
     std::vector<DrawnRun> hits;
     for (const DrawnRun& run : device.Runs)
@@ -92,13 +92,13 @@ TEST_F(ArticlePage, AHitAcrossALineBreakIsHighlightedOnBothLines) {
 TEST_F(ArticlePage, ScrollingPastTheEndShowsTheLastLineWhole) {
     LayOutParagraphs(12);
 
-    ScrollArticleView(view, 1000, 1, 1);
+    ScrollArticleView(view, 1000, kRedraw, kClampAtEnd);
 
     EXPECT_EQ(view->TopLine, view->MaxTopLine);
     ASSERT_FALSE(device.Runs.empty());
     EXPECT_EQ(device.Runs.back().Text, u"ll");
     EXPECT_LE(device.Runs.back().Box.Bottom, kTop + kHeight);
-    EXPECT_EQ(ScrollArticleView(view, 1, 1, 1), 1);
+    EXPECT_EQ(ScrollArticleView(view, 1, kRedraw, kClampAtEnd), 1);
 }
 
 TEST_F(ArticlePage, ScrollingToAnOffsetOnTheLastPageStopsAtTheEndOfTheRange) {
@@ -115,7 +115,7 @@ TEST_F(ArticlePage, ATopLineLeftBeyondAShorterArticleIsPulledBack) {
     view->TopLine = 20;
     LayOutParagraphs(2);
 
-    DrawArticleView(view, 1);
+    DrawArticleView(view, kErase);
 
     EXPECT_EQ(view->TopLine, 0);
     EXPECT_EQ(DrawnTexts(), (std::vector<std::u16string>{u"aa", u"bb"}));
@@ -125,11 +125,11 @@ TEST_F(ArticlePage, AClickInTheLowerHalfPagesByAPageLessOneLine) {
     ScopedFakePorts ports;
     LayOutParagraphs(12);
     // "aa", "bb" and "cc", each with its blank line: the last blank needs no room.
-    DrawArticleView(view, 1);
+    DrawArticleView(view, kErase);
     ASSERT_EQ(view->LinesDrawn, 6);
     device.ClearRecording();
 
-    EXPECT_EQ(ClickScroll(nullptr, view, 50, kTop + 80, 1), 1);
+    EXPECT_EQ(ClickScroll(nullptr, view, 50, kTop + 80, kRedraw), 1);
 
     // The page now starts on the blank line after "cc".
     EXPECT_EQ(view->TopLine, 5);

@@ -35,22 +35,22 @@ protected:
 }  // namespace
 
 TEST_F(ArticleScrolling, WithoutAViewNothingMoves) {
-    EXPECT_EQ(ScrollArticleView(nullptr, 1, 1, 1), kNoView);
+    EXPECT_EQ(ScrollArticleView(nullptr, 1, kRedraw, kClampAtEnd), kNoView);
     EXPECT_EQ(ScrollToOffset(nullptr, 0), kNoView);
     EXPECT_FALSE(PointInView(nullptr, 0, 0));
-    EXPECT_EQ(ClickScroll(window, nullptr, 0, 0, 1), 0);
+    EXPECT_EQ(ClickScroll(window, nullptr, 0, 0, kRedraw), 0);
 }
 
 TEST_F(ArticleScrolling, MovingUpPastTheStartStopsAtTheFirstLine) {
     AddTenLines();
     article.View.TopLine = 3;
 
-    EXPECT_EQ(ScrollArticleView(&article.View, -5, 0, 1), kMovedNotDrawn);
+    EXPECT_EQ(ScrollArticleView(&article.View, -5, kNoRedraw, kClampAtEnd), kMovedNotDrawn);
     EXPECT_EQ(article.View.TopLine, 0);
     EXPECT_TRUE(article.Device.Runs.empty());
 
     article.View.TopLine = 3;
-    EXPECT_EQ(ScrollArticleView(&article.View, -5, 1, 1), 0);
+    EXPECT_EQ(ScrollArticleView(&article.View, -5, kRedraw, kClampAtEnd), 0);
     EXPECT_EQ(article.View.TopLine, 0);
     EXPECT_EQ(FirstDrawn(), u"a0");
     EXPECT_EQ(article.Device.WhiteFills.size(), 1u);
@@ -60,11 +60,11 @@ TEST_F(ArticleScrolling, AtTheEndAMoveDownIsRefusedAndAMoveUpIsNot) {
     AddTenLines();
     article.View.TopLine = 5;
 
-    EXPECT_EQ(ScrollArticleView(&article.View, 2, 1, 1), kRefused);
+    EXPECT_EQ(ScrollArticleView(&article.View, 2, kRedraw, kClampAtEnd), kRefused);
     EXPECT_EQ(article.View.TopLine, 5);
     EXPECT_TRUE(article.Device.Runs.empty());
 
-    EXPECT_EQ(ScrollArticleView(&article.View, -2, 1, 1), 0);
+    EXPECT_EQ(ScrollArticleView(&article.View, -2, kRedraw, kClampAtEnd), 0);
     EXPECT_EQ(article.View.TopLine, 3);
     EXPECT_EQ(FirstDrawn(), u"a3");
 }
@@ -73,11 +73,11 @@ TEST_F(ArticleScrolling, AMoveThatOvershootsTheArticleLandsOnMaxTopLine) {
     AddTenLines();
     article.View.TopLine = 2;
 
-    EXPECT_EQ(ScrollArticleView(&article.View, 20, 0, 1), kMovedNotDrawn);
+    EXPECT_EQ(ScrollArticleView(&article.View, 20, kNoRedraw, kClampAtEnd), kMovedNotDrawn);
     EXPECT_EQ(article.View.TopLine, 5);
 
     article.View.TopLine = 2;
-    EXPECT_EQ(ScrollArticleView(&article.View, 20, 0, 0), kMovedNotDrawn);
+    EXPECT_EQ(ScrollArticleView(&article.View, 20, kNoRedraw, kNoClampAtEnd), kMovedNotDrawn);
     EXPECT_EQ(article.View.TopLine, 5);
 }
 
@@ -85,12 +85,12 @@ TEST_F(ArticleScrolling, AMoveDownFromBeforeTheEndMayPassMaxTopLineOnce) {
     AddTenLines();
     article.View.TopLine = 4;
 
-    EXPECT_EQ(ScrollArticleView(&article.View, 4, 1, 1), 0);
+    EXPECT_EQ(ScrollArticleView(&article.View, 4, kRedraw, kClampAtEnd), 0);
     EXPECT_EQ(article.View.TopLine, 8);
     EXPECT_EQ(FirstDrawn(), u"a8");
 
     article.Device.ClearRecording();
-    EXPECT_EQ(ScrollArticleView(&article.View, 1, 1, 1), kRefused);
+    EXPECT_EQ(ScrollArticleView(&article.View, 1, kRedraw, kClampAtEnd), kRefused);
     EXPECT_EQ(article.View.TopLine, 8);
     EXPECT_TRUE(article.Device.Runs.empty());
 }
@@ -98,8 +98,8 @@ TEST_F(ArticleScrolling, AMoveDownFromBeforeTheEndMayPassMaxTopLineOnce) {
 TEST_F(ArticleScrolling, AMoveThatChangesNothingDrawsNothing) {
     AddTenLines();
 
-    EXPECT_EQ(ScrollArticleView(&article.View, -1, 1, 1), kRefused);
-    EXPECT_EQ(ScrollArticleView(&article.View, 0, 0, 1), kRefused);
+    EXPECT_EQ(ScrollArticleView(&article.View, -1, kRedraw, kClampAtEnd), kRefused);
+    EXPECT_EQ(ScrollArticleView(&article.View, 0, kNoRedraw, kClampAtEnd), kRefused);
 
     EXPECT_EQ(article.View.TopLine, 0);
     EXPECT_TRUE(article.Device.WhiteFills.empty());
@@ -187,11 +187,11 @@ TEST(PageStep, WithNothingDrawnAPageIsOneLineForward) {
 
 TEST_F(ClickPaging, TheLowerHalfPagesOnAndTheUpperHalfBack) {
     // Default Flags: split into upper and lower halves at y = 5 + 50.
-    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 50, 1), 1);
+    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 50, kRedraw), 1);
     EXPECT_EQ(article.View.TopLine, 4);
     EXPECT_EQ(FirstDrawn(), u"a4");
 
-    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 49, 1), 1);
+    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 49, kRedraw), 1);
     EXPECT_EQ(article.View.TopLine, 0);
     EXPECT_EQ(ports.Shell.ScrollBarUpdates, 2);
 }
@@ -200,12 +200,12 @@ TEST_F(ClickPaging, PageModesTwoAndFourPageByHalfAPage) {
     for (uint32_t mode : {2u, 4u}) {
         SetClickPageMode(mode);
         article.View.TopLine = 0;
-        ClickScroll(window, &article.View, 100, kTop + 90, 0);
+        ClickScroll(window, &article.View, 100, kTop + 90, kNoRedraw);
         EXPECT_EQ(article.View.TopLine, 2) << "mode " << mode;
     }
     SetClickPageMode(3);
     article.View.TopLine = 0;
-    ClickScroll(window, &article.View, 100, kTop + 90, 0);
+    ClickScroll(window, &article.View, 100, kTop + 90, kNoRedraw);
     EXPECT_EQ(article.View.TopLine, 4);
 }
 
@@ -214,17 +214,17 @@ TEST_F(ClickPaging, WithoutTheSplitFlagTheLeftHalfPagesBack) {
     article.View.TopLine = 4;
 
     // The upper half, but the right half: pages on.
-    ClickScroll(window, &article.View, kLeft + kWidth / 2, kTop, 0);
+    ClickScroll(window, &article.View, kLeft + kWidth / 2, kTop, kNoRedraw);
     EXPECT_EQ(article.View.TopLine, 8);
     // The lower half, but the left half: pages back.
-    ClickScroll(window, &article.View, kLeft + kWidth / 2 - 1, kTop + 90, 0);
+    ClickScroll(window, &article.View, kLeft + kWidth / 2 - 1, kTop + 90, kNoRedraw);
     EXPECT_EQ(article.View.TopLine, 4);
 }
 
 TEST_F(ClickPaging, WithClickPagingOffAClickDoesNothing) {
     AppSettings.Flags &= ~kFlagsClickPaging;
 
-    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 90, 1), 0);
+    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 90, kRedraw), 0);
 
     EXPECT_EQ(article.View.TopLine, 0);
     EXPECT_TRUE(article.Device.Runs.empty());
@@ -232,7 +232,7 @@ TEST_F(ClickPaging, WithClickPagingOffAClickDoesNothing) {
 }
 
 TEST_F(ClickPaging, AClickOutsideTheViewDoesNothing) {
-    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + kHeight + 11, 1), 0);
+    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + kHeight + 11, kRedraw), 0);
     EXPECT_EQ(article.View.TopLine, 0);
     EXPECT_EQ(ports.Shell.ScrollBarUpdates, 0);
 }
@@ -240,7 +240,7 @@ TEST_F(ClickPaging, AClickOutsideTheViewDoesNothing) {
 TEST_F(ClickPaging, AClickAtTheEndIsTakenButDoesNotMove) {
     article.View.TopLine = 5;
 
-    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 90, 1), 1);
+    EXPECT_EQ(ClickScroll(window, &article.View, 100, kTop + 90, kRedraw), 1);
 
     EXPECT_EQ(article.View.TopLine, 5);
     EXPECT_TRUE(article.Device.Runs.empty());

@@ -95,8 +95,8 @@ TEST_F(ArticleViewModel, OperationsWithoutViewRefuse) {
     EXPECT_EQ(ResizeArticleView(nullptr, 10, 10), kNoView);
     EXPECT_EQ(SetArticleFont(nullptr, &spec), kNoView);
     EXPECT_EQ(SelectFormatFont(nullptr, 1), nullptr);
-    EXPECT_EQ(LayoutArticle(nullptr, nullptr, 1), kNoView);
-    DestroyArticleView(nullptr, 1);
+    EXPECT_EQ(LayoutArticle(nullptr, nullptr, kReleasePrevious), kNoView);
+    DestroyArticleView(nullptr, kReleaseView);
 }
 
 TEST_F(ArticleViewModel, NormalLargeAndSmallSizesFollowFontSize) {
@@ -190,7 +190,7 @@ TEST_F(ArticleViewModel, ResizeRefusesNonPositiveSizes) {
 TEST_F(ArticleViewModel, ResizeLaysTheSameTextOutAgain) {
     Create(12);
     uint8_t* text = NewArticle({{0xB1, 0, "aaaa bbbb cccc"}});
-    ASSERT_EQ(LayoutArticle(view, text, 0), kLayoutDone);
+    ASSERT_EQ(LayoutArticle(view, text, kKeepPrevious), kLayoutDone);
     EXPECT_EQ(view->LineCount, 1);
     view->TopLine = 3;
     EXPECT_EQ(ResizeArticleView(view, 80, 50), kLayoutDone);
@@ -222,7 +222,7 @@ TEST_F(ArticleViewModel, SetFontWithoutSpecReleasesFontsButKeepsEntries) {
 TEST_F(ArticleViewModel, SetFontRemakesEveryCachedFontAndRedraws) {
     Create(12);
     uint8_t* text = NewArticle({{0xB1, 0, "aaaa bbbb"}});
-    ASSERT_EQ(LayoutArticle(view, text, 0), kLayoutDone);
+    ASSERT_EQ(LayoutArticle(view, text, kKeepPrevious), kLayoutDone);
     const FakeFont& old = FontFor(0xB1);
     const FontSpec bigger = TestFontSpec(u"Miriam CLM", 24);
     device.ClearRecording();
@@ -245,9 +245,9 @@ TEST_F(ArticleViewModel, SetFontReportsAFailedLayout) {
 
 TEST_F(ArticleViewModel, DestroyReleasesTextTableAndFonts) {
     Create(12);
-    ASSERT_EQ(LayoutArticle(view, NewArticle({{0xB1, 0, "aaaa"}}), 0), kLayoutDone);
+    ASSERT_EQ(LayoutArticle(view, NewArticle({{0xB1, 0, "aaaa"}}), kKeepPrevious), kLayoutDone);
     const FakeFont& font = FontFor(0xB1);
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     view = nullptr;
     EXPECT_TRUE(font.Deleted);
     // Leaks of the text, table or cache entries show under the sanitizer build.
@@ -259,9 +259,9 @@ TEST_F(ArticleViewModel, DestroyKeepingTheRecordLeavesItEmpty) {
     printView.Width = 100;
     printView.Height = 100;
     uint8_t* text = NewArticle({{0xB1, 0, "aaaa"}});
-    ASSERT_EQ(LayoutArticle(&printView, text, 0), kLayoutDone);
+    ASSERT_EQ(LayoutArticle(&printView, text, kKeepPrevious), kLayoutDone);
     printView.Text = nullptr;   // borrowed
-    DestroyArticleView(&printView, 0);
+    DestroyArticleView(&printView, kKeepViewRecord);
     EXPECT_EQ(printView.Lines, nullptr);
     EXPECT_EQ(printView.FontCache, nullptr);
     PlainFree(text);

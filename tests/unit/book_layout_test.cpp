@@ -95,7 +95,7 @@ TEST_P(BookLayout, EveryLetterLandsOnExactlyOneLineInsideTheView) {
         std::vector<uint8_t>& article = articles_[number - 1];
         SCOPED_TRACE(testing::Message() << "article " << number);
         device.MeasureCalls = 0;
-        ASSERT_EQ(LayoutSizedArticle(view, article.data(), uint32_t(article.size()), 0), kLayoutDone);
+        ASSERT_EQ(LayoutSizedArticle(view, article.data(), uint32_t(article.size()), kKeepPrevious), kLayoutDone);
         ASSERT_LE(device.MeasureCalls, 4 * view->LineCount);
 
         std::vector<int> cover(article.size(), 0);
@@ -152,7 +152,7 @@ TEST_P(BookLayout, EveryLetterLandsOnExactlyOneLineInsideTheView) {
         ASSERT_EQ(line, view->LineCount);
     }
     view->Text = nullptr;   // the articles stay the test's
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, BookLayout, ::testing::Values(120, 300, 760));

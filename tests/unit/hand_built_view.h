@@ -46,7 +46,7 @@ public:
         // The bytes and the table belong to this object, the fonts to the view.
         View.Text = nullptr;
         View.Lines = nullptr;
-        DestroyArticleView(&View, 0);
+        DestroyArticleView(&View, kKeepViewRecord);
     }
     HandBuiltView(const HandBuiltView&) = delete;
     HandBuiltView& operator=(const HandBuiltView&) = delete;

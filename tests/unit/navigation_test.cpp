@@ -91,7 +91,7 @@ TEST_F(Navigation, StoredPositionPastTheEndShowsTheArticleEnd) {
     AddArticle(2, 2);
     StartOn(2, 60000);
     EXPECT_EQ(AppSettings.View->TopLine, 60000);
-    DrawArticleView(AppSettings.View, 1);
+    DrawArticleView(AppSettings.View, kErase);
     EXPECT_EQ(AppSettings.View->TopLine, AppSettings.View->MaxTopLine);
     EXPECT_FALSE(Device.Runs.empty());
 }

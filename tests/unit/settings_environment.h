@@ -21,7 +21,7 @@ protected:
         Ports.Store = &Store;
     }
     void TearDown() override {
-        if (AppSettings.View) DestroyArticleView(AppSettings.View, 1);
+        if (AppSettings.View) DestroyArticleView(AppSettings.View, kReleaseView);
         FreeBookmarks();
         ClearAppSettings();
         Ports.Store = savedStore_;

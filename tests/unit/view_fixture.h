@@ -17,7 +17,7 @@ protected:
     }
     void TearDown() override {
         FailAllocationAfter(-1);
-        DestroyArticleView(view, 1);
+        DestroyArticleView(view, kReleaseView);
         ClearAppSettings();
     }
 

@@ -76,7 +76,7 @@ protected:
     }
 
     void TearDown() override {
-        if (view_) DestroyArticleView(view_, 1);
+        if (view_) DestroyArticleView(view_, kReleaseView);
         Ports = saved_;
         ClearAppSettings();
         EXPECT_TRUE(messages_.Texts.empty());
@@ -85,7 +85,7 @@ protected:
     void LayOut(int number) {
         uint8_t* bytes = LoadRecord(number, nullptr);
         ASSERT_NE(bytes, nullptr) << "article " << number;
-        ASSERT_EQ(LayoutArticle(view_, bytes, 1), kLayoutDone) << "article " << number;
+        ASSERT_EQ(LayoutArticle(view_, bytes, kReleasePrevious), kLayoutDone) << "article " << number;
     }
 
     std::vector<const ArticleLine*> Lines() const {
@@ -192,7 +192,7 @@ TEST_F(ArticleOnGdi, RightAlignedLinesEndAtTheRightEdge) {
 
 TEST_F(ArticleOnGdi, DrawnBodyInkEndsAtTheRightEdgeAndStaysInsideTheView) {
     LayOut(largestArticle_);
-    ASSERT_EQ(DrawArticleView(view_, 1), 0);
+    ASSERT_EQ(DrawArticleView(view_, kErase), 0);
     ASSERT_GT(view_->LinesDrawn, 10);
 
     const int32_t right = view_->Left + view_->Width;
@@ -225,7 +225,7 @@ TEST_F(ArticleOnGdi, DrawnBodyInkEndsAtTheRightEdgeAndStaysInsideTheView) {
 
 TEST_F(ArticleOnGdi, TitleIsCentredBlackText) {
     LayOut(largestArticle_);
-    ASSERT_EQ(DrawArticleView(view_, 1), 0);
+    ASSERT_EQ(DrawArticleView(view_, kErase), 0);
     const ArticleLine& title = view_->Lines[0];
     ASSERT_EQ(title.Format & kFormatAlignMask, kFormatAlignCentre);
     EXPECT_EQ(title.X, view_->Left + (view_->Width - title.Width) / 2);
@@ -265,7 +265,7 @@ TEST_F(ArticleOnGdi, SearchHitIsPaintedYellowBehindBlueText) {
     view_->MatchStart = uint16_t(line.Offset + start);
     view_->MatchEnd = uint16_t(line.Offset + end);
 
-    ASSERT_EQ(DrawArticleView(view_, 1), 0);
+    ASSERT_EQ(DrawArticleView(view_, kErase), 0);
 
     int32_t shift = GdiWidth(line.Format, line.Offset, start);
     int32_t width = GdiWidth(line.Format, line.Offset + start, end - start);
@@ -312,7 +312,7 @@ TEST_F(ArticleOnGdi, HitAcrossTwoLinesOfAVerseIsPaintedOnBoth) {
     const ArticleLine& bottom = *lines[upper + 1];
     view_->MatchStart = uint16_t(bottom.Offset + bottom.Length - 3);
     view_->MatchEnd = uint16_t(top.Offset + 3);
-    ASSERT_EQ(DrawArticleView(view_, 1), 0);
+    ASSERT_EQ(DrawArticleView(view_, kErase), 0);
 
     Rect upperBand{0, tops[upper], kCanvasWidth, tops[upper] + top.Height};
     Rect upperHit = YellowBounds(upperBand);

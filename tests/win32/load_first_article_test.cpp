@@ -86,7 +86,7 @@ protected:
     }
     void TearDown() override {
         ReleaseViewDc(Window);
-        if (AppSettings.View) DestroyArticleView(AppSettings.View, 1);
+        if (AppSettings.View) DestroyArticleView(AppSettings.View, kReleaseView);
         if (AppSettings.Toolbar) DestroyWindow(static_cast<HWND>(AppSettings.Toolbar));
         DestroyWindow(Window);
         ClearAppSettings();
@@ -148,6 +148,6 @@ TEST_F(LoadFirstArticleTest, ViewMeasuresWithTheWindowsDeviceUntilReleased) {
     EXPECT_GT(AppSettings.View->Lines[0].Height, 0);
     ReleaseViewDc(Window);
     // The view is still freed cleanly after its device context went.
-    DestroyArticleView(AppSettings.View, 1);
+    DestroyArticleView(AppSettings.View, kReleaseView);
     AppSettings.View = nullptr;
 }

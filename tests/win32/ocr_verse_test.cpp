@@ -178,8 +178,8 @@ TEST_F(OcrVerse, FirstVerseOfTheBookReadsInReadingOrder) {
     ASSERT_NE(view, nullptr);
     uint8_t* article = LoadRecord(1, nullptr);
     ASSERT_NE(article, nullptr);
-    ASSERT_EQ(LayoutArticle(view, article, 1), kLayoutDone);
-    ASSERT_EQ(DrawArticleView(view, 1), 0);
+    ASSERT_EQ(LayoutArticle(view, article, kReleasePrevious), kLayoutDone);
+    ASSERT_EQ(DrawArticleView(view, kErase), 0);
 
     // The title, the verse range, then the first verse's line with its number
     // hanging at the right.
@@ -190,7 +190,7 @@ TEST_F(OcrVerse, FirstVerseOfTheBookReadsInReadingOrder) {
     Rect verse{line->X - 8, y, line->X + line->Width + 8, y + line->Height};
     ExpectGenesis1v1(ReadLine(canvas, verse, "genesis_1_1_article"));
 
-    DestroyArticleView(view, 1);
+    DestroyArticleView(view, kReleaseView);
     Ports = saved;
 }
 

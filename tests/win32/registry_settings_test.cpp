@@ -48,7 +48,7 @@ protected:
         Ports.Shell = &Shell;
     }
     void TearDown() override {
-        if (AppSettings.View) DestroyArticleView(AppSettings.View, 1);
+        if (AppSettings.View) DestroyArticleView(AppSettings.View, kReleaseView);
         FreeBookmarks();
         ClearAppSettings();
         Ports = Saved;

@@ -97,6 +97,22 @@ void GdiTextDevice::DrawBlackRectangle(const Rect& box) {
     SelectObject(dc_, previous);
 }
 
+int32_t GdiTextDevice::PixelsPerInchX() { return GetDeviceCaps(dc_, LOGPIXELSX); }
+
+int32_t GdiTextDevice::PrintableWidth() { return GetDeviceCaps(dc_, HORZRES); }
+
+int32_t GdiTextDevice::PrintableHeight() { return GetDeviceCaps(dc_, VERTRES); }
+
+void GdiTextDevice::SetTransparentBackground() { SetBkMode(dc_, TRANSPARENT); }
+
+void GdiTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                                  bool alignRight) {
+    if (count <= 0) return;
+    RECT area = AsRect(box);
+    UINT format = DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | (alignRight ? DT_RIGHT : DT_LEFT);
+    DrawTextW(dc_, AsWide(units), count, &area, format);
+}
+
 void GdiTextDevice::DrawFrame(const Rect& box, Colour colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     if (!pen) return;

@@ -30,6 +30,14 @@ public:
     void DrawFrame(const Rect& box, Colour colour) override;
     void FillSolid(const Rect& box, Colour colour) override;
 
+    // Printing.
+    int32_t PixelsPerInchX() override;
+    int32_t PrintableWidth() override;
+    int32_t PrintableHeight() override;
+    void SetTransparentBackground() override;
+    void DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,
+                       bool alignRight) override;
+
 private:
     HDC dc_;
 };

@@ -1,0 +1,28 @@
+// Printing on Win32: page setup, the printer's device context and its job,
+// and the Print command that prints the shown article through them.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "output/article_printing.h"
+#include "view/article_view.h"
+
+// Prints the article of the screen view (command 40008); failures are shown here.
+void PrintArticle(ArticleView* view);
+
+// Runs page setup (always when ask is non-zero) and opens the job: the
+// printer's device context with the document started and its first page
+// begun, in device units, and the chosen margins in *margins; null when the
+// user cancelled, page setup failed or the printer could not be opened (the
+// last two are shown to the user).
+HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margins);
+// The message for the current CommDlgExtendedError code, or null for a code
+// outside the page-setup table.
+const char16_t* PageSetupErrorText();
+// Ends the job with AbortDoc (abort non-zero) or EndDoc, and deletes dc.
+void EndPrintJob(HDC dc, int32_t abort);
+// A byte-block settings value in a new movable memory block of its size, or
+// fallback when the value is missing, is no whole device mode, or memory
+// cannot be had.
+HGLOBAL ReadDevMode(const char16_t* valueName, HGLOBAL fallback);

@@ -1,0 +1,123 @@
+#include "tests/win32/support/printed_pdf.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "tests/win32/support/unix_command.h"
+
+namespace {
+
+std::u16string FromUtf8(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    std::wstring wide(size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+}  // namespace
+
+std::string PdfDirectory() {
+    const char* state = std::getenv("ORVENDEL_CUPS_STATE");
+    if (!state || !*state) return {};
+    std::string directory = ReadWholeFile(WinePath(std::string(state) + "/pdf-directory"));
+    while (!directory.empty() && (directory.back() == '\n' || directory.back() == '\r'))
+        directory.pop_back();
+    return directory;
+}
+
+std::set<std::string> PdfFiles() {
+    std::set<std::string> names;
+    const std::string directory = PdfDirectory();
+    if (directory.empty()) return names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((WinePath(directory) + L"\\*.pdf").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::string name;
+        for (const wchar_t* c = found.cFileName; *c; ++c) name += char(*c);
+        names.insert(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string WaitForNewPdf(const std::set<std::string>& before, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        for (const std::string& name : PdfFiles()) {
+            if (before.count(name)) continue;
+            const std::string path = PdfDirectory() + "/" + name;
+            // cups-pdf writes the file as the job runs: it is done once
+            // poppler reads it whole.
+            if (ReadPdfInfo(path).Pages > 0) return path;
+        }
+        Sleep(200);
+    } while (GetTickCount() - start < timeoutMs);
+    return {};
+}
+
+PdfInfo ReadPdfInfo(const std::string& pdf) {
+    PdfInfo info;
+    UnixResult result = RunUnixScript("pdfinfo " + Quoted(pdf));
+    if (!result.Ran || result.Status != 0) {
+        info.Failure = result.Failure;
+        return info;
+    }
+    std::istringstream lines(result.Output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Pages:", 0) == 0) info.Pages = std::atoi(line.c_str() + 6);
+        if (line.rfind("Title:", 0) == 0) {
+            size_t value = line.find_first_not_of(' ', 6);
+            info.Title = value == std::string::npos ? "" : line.substr(value);
+        }
+        if (line.rfind("Page size:", 0) == 0)
+            std::sscanf(line.c_str() + 10, " %lf x %lf", &info.PageWidth, &info.PageHeight);
+    }
+    return info;
+}
+
+namespace {
+std::u16string ExtractText(const std::string& pdf, int page, const std::string& mode,
+                           std::string* failure) {
+    const std::string p = std::to_string(page);
+    UnixResult result = RunUnixScript("pdftotext " + mode + "-enc UTF-8 -f " + p + " -l " + p + " " +
+                                      Quoted(pdf) + " -");
+    if (!result.Ran || result.Status != 0) {
+        *failure = "pdftotext failed: " + result.Failure;
+        return {};
+    }
+    return FromUtf8(result.Output);
+}
+}  // namespace
+
+std::u16string PdfPageText(const std::string& pdf, int page, std::string* failure) {
+    return ExtractText(pdf, page, "", failure);
+}
+
+std::u16string PdfLayoutText(const std::string& pdf, int page, std::string* failure) {
+    return ExtractText(pdf, page, "-layout ", failure);
+}
+
+std::u16string RecognisePdfPage(const std::string& pdf, int page, std::string* failure) {
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\tesseract") == INVALID_FILE_ATTRIBUTES) {
+        *failure = "tesseract is not installed (tools/setup.sh installs tesseract-ocr-heb)";
+        return {};
+    }
+    const std::string p = std::to_string(page);
+    const std::string image = ScratchPath("page-" + std::to_string(GetCurrentProcessId()));
+    UnixResult result = RunUnixScript(
+        "pdftoppm -r 200 -gray -png -singlefile -f " + p + " -l " + p + " " + Quoted(pdf) + " " +
+            Quoted(image) + " && tesseract " + Quoted(image + ".png") + " - -l heb; s=$?; rm -f " +
+            Quoted(image + ".png") + "; exit $s",
+        120000);
+    if (!result.Ran || result.Status != 0) {
+        *failure = "rendering or recognition failed: " + result.Failure;
+        return {};
+    }
+    return FromUtf8(result.Output);
+}
