@@ -11,6 +11,11 @@
 #define IDB_GLYPH_PAGE 203    /* index list: an article */
 #define IDD_CHOOSE_SECTION 118   /* the table of contents dialog */
 
+/* The Search dialog, its keyboard picture and its field. */
+#define IDD_SEARCH 115
+#define IDB_SEARCH_KEYBOARD 119
+#define IDC_SEARCH_FIELD 1013
+
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129
 #define IDM_CHOOSE_ARTICLE 119

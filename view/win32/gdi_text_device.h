@@ -26,6 +26,9 @@ public:
     Colour SetBackColour(Colour colour) override;
     void FillWhite(const Rect& box) override;
     void DrawBlackRectangle(const Rect& box) override;
+    // The search's location box.
+    void DrawFrame(const Rect& box, Colour colour) override;
+    void FillSolid(const Rect& box, Colour colour) override;
 
     // Printing.
     int32_t PixelsPerInchX() override;

@@ -35,3 +35,28 @@ std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegment
     if (!RunLinuxCommand(command, outBase + ".log", kRecognitionTimeoutMs, failure)) return {};
     return FromUtf8(ReadWholeFile(WinePath(outBase + ".txt")));
 }
+
+std::u16string RecogniseHebrewLine(const Capture& capture, const std::string& name, int scale,
+                                   std::string* failure) {
+    const std::string dir = TestFilesDir("ocr");
+    if (dir.empty()) {
+        *failure = "ORVENDEL_BINARY_DIR names the build tree";
+        return {};
+    }
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\convert") == INVALID_FILE_ATTRIBUTES) {
+        *failure = "ImageMagick is not installed (tools/setup.sh installs it)";
+        return {};
+    }
+    const std::string image = dir + "/" + name + ".bmp";
+    if (!SaveCaptureAsBmp(capture, WinePath(image))) {
+        *failure = "the capture could not be saved";
+        return {};
+    }
+    const std::string scaled = dir + "/" + name + ".png";
+    const std::string command = "/usr/bin/convert " + ShellQuoted(image) + " -scale " +
+                                std::to_string(scale * 100) + "% " + ShellQuoted(scaled);
+    if (!RunLinuxCommand(command, dir + "/" + name + ".convert.log", kRecognitionTimeoutMs,
+                         failure))
+        return {};
+    return RecogniseHebrew(scaled, kOcrSingleLine, failure);
+}

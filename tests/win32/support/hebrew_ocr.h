@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/win32/support/linux_command.h"
+#include "tests/win32/support/window_capture.h"
 
 // The build tree (ORVENDEL_BINARY_DIR), where the pictures are written; empty
 // when it is not named.
@@ -17,3 +18,9 @@ constexpr int kOcrSingleColumn = 4;
 // (UTF-16), or sets failure to why it could not.
 std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegmentation,
                                std::string* failure);
+
+// Saves the capture under the build tree as ocr/<name>.bmp, scales it up
+// (text in a dialog's small font is too small to read as it is) and returns
+// what the recogniser reads in it as one line; on failure sets *failure.
+std::u16string RecogniseHebrewLine(const Capture& capture, const std::string& name, int scale,
+                                   std::string* failure);
