@@ -9,6 +9,8 @@
 #include "output/clipboard_copy.h"
 #include "output/win32/printing.h"
 #include "resources/resource_ids.h"
+#include "search/book_search.h"
+#include "search/win32/search_dialog.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
 #include "store/navigation.h"
@@ -53,10 +55,11 @@ void Print(HWND) { PrintArticle(AppSettings.View); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
+void Search(HWND window) { ShowSearchDialog(window); }
+void SearchAgain(HWND window) { SearchBook(window); }
 
-// The About box, the update check, the Choose Section and Search dialogs, the
-// search itself, the clipboard, printing and the Font dialog come with their
-// own subsystems. Until each lands its command is taken here and does
+// The About box, the update check, the Choose Section dialog, the clipboard,
+// printing and the Font dialog come with their own subsystems. Until each lands its command is taken here and does
 // nothing, so that it never reaches the default window procedure.
 void NotYetAvailable(HWND) {}
 
@@ -79,8 +82,8 @@ const CommandEntry kCommands[] = {
     {IDM_BOOKMARK,             Bookmark},
     {IDM_PREVIOUS_ARTICLE,     PreviousArticle},
     {IDM_NEXT_ARTICLE,         NextArticle},
-    {IDM_SEARCH,               NotYetAvailable},   // Search dialog
-    {IDM_SEARCH_AGAIN,         NotYetAvailable},   // SearchBook
+    {IDM_SEARCH,               Search},
+    {IDM_SEARCH_AGAIN,         SearchAgain},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // through the accelerators).
 // Also the scroll bar and the wheel.
 #include "app/scrolling.h"
+#include "search/book_search.h"
 #include "settings/app_settings.h"
 #include "store/navigation.h"
 #include "view/article_view.h"
@@ -10,10 +11,6 @@ namespace {
 
 constexpr LRESULT kKeyHandled = 0;
 constexpr LRESULT kKeySwallowed = 1;   // not handled, and not passed on either
-
-// Search Again with the stored pattern comes with the search; until then
-// Enter is taken and does nothing.
-void SearchAgainFromKey(HWND) {}
 
 }  // namespace
 
@@ -50,7 +47,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
     if (key < VK_RETURN || key > VK_DOWN || (key > VK_RETURN && key < VK_PRIOR))
         return kKeySwallowed;
     if (key == VK_RETURN) {
-        if (AppSettings.SearchString[0] != 0) SearchAgainFromKey(window);
+        if (AppSettings.SearchString[0] != 0) SearchBook(window);
         return kKeyHandled;
     }
     ArticleView* view = AppSettings.View;

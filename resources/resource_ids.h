@@ -24,6 +24,10 @@
 #define IDC_BASE_1255 1004
 #define IDC_BASE_UNICODE 1005
 #define IDC_FONT_SIZES 1006
+/* The Search dialog, its keyboard picture and its field. */
+#define IDD_SEARCH 115
+#define IDB_SEARCH_KEYBOARD 119
+#define IDC_SEARCH_FIELD 1013
 
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129

@@ -16,6 +16,7 @@ constexpr Colour kBlack = MakeColour(0, 0, 0);
 constexpr Colour kBlue = MakeColour(0, 0, 255);
 constexpr Colour kYellow = MakeColour(255, 255, 0);
 constexpr Colour kWhite = MakeColour(255, 255, 255);
+constexpr Colour kRed = MakeColour(255, 0, 0);
 
 struct Rect {
     int32_t Left, Top, Right, Bottom;
@@ -95,4 +96,10 @@ public:
     // bitmaps leaves the icon out.
     virtual void CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t width,
                                  int32_t height) {}
+    // The search's location box: a coloured frame and a solid coloured fill.
+    // Outline of box with a one-pixel solid pen of colour (as Rectangle with
+    // a hollow brush: the right and bottom edges are at Right - 1, Bottom - 1).
+    virtual void DrawFrame(const Rect& box, Colour colour) {}
+    // Fills box with a solid brush of colour (as FillRect).
+    virtual void FillSolid(const Rect& box, Colour colour) {}
 };

@@ -16,6 +16,8 @@ void FakeTextDevice::ClearRecording() {
     BlackRectangles.clear();
     LatinLines.clear();
     Glyphs.clear();
+    Frames.clear();
+    SolidFills.clear();
     MeasureCalls = 0;
 }
 

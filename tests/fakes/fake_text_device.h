@@ -38,6 +38,11 @@ struct CopiedGlyph {
     Rect Box;
 };
 
+struct ColouredRect {
+    Rect Box;
+    Colour Paint;
+};
+
 class FakeTextDevice : public TextDevice {
 public:
     // Width of one character in the given font; by default 8 units for every
@@ -100,6 +105,12 @@ public:
                          int32_t height) override {
         Glyphs.push_back(CopiedGlyph{bitmap, Rect{x, y, x + width, y + height}});
     }
+
+    // The search's location box, recorded in drawing order.
+    std::vector<ColouredRect> Frames;
+    std::vector<ColouredRect> SolidFills;
+    void DrawFrame(const Rect& box, Colour colour) override { Frames.push_back({box, colour}); }
+    void FillSolid(const Rect& box, Colour colour) override { SolidFills.push_back({box, colour}); }
 
 private:
     FakeFont defaultFont_;

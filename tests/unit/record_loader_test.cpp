@@ -307,3 +307,38 @@ TEST(UnCompress, LargestOutputFillsExactly65535Bytes) {
     EXPECT_EQ(decoded.Text(65535), std::string(65535, 'x'));
     EXPECT_EQ(decoded.Buffer[65535], 0);
 }
+
+// Long streams run through the wide copies far from both ends and byte by
+// byte near them; every token kind must give the same bytes in either place.
+TEST(UnCompress, WideCopiesGiveTheBytesOfTheByteByByteRules) {
+    Bytes tokens;
+    std::string expected;
+    for (int round = 0; round < 40; ++round) {
+        tokens.insert(tokens.end(), {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i'});
+        expected += "abcdefghi";
+        tokens.insert(tokens.end(), {0x08, 'J', 'K', 'L', 'M', 'N', 'O', 'P', 'Q'});   // a run of 8
+        expected += "JKLMNOPQ";
+        tokens.insert(tokens.end(), {0x03, 'r', 's', 't'});                           // a run of 3
+        expected += "rst";
+        tokens.insert(tokens.end(), {0x80, 0x0F});   // distance 1, length 10
+        expected += std::string(10, 't');
+        tokens.insert(tokens.end(), {0x80, 0x1D});   // distance 3, length 8
+        for (int k = 0; k < 8; ++k) expected += expected[expected.size() - 3];
+        tokens.insert(tokens.end(), {0x80, 0x97});   // distance 18, length 10
+        for (int k = 0; k < 10; ++k) expected += expected[expected.size() - 18];
+        tokens.push_back(0xE1);                      // space and 'a'
+        expected += " a";
+    }
+    Decoded decoded = Decode(tokens, uint32_t(expected.size()));
+    ASSERT_NE(decoded.Buffer, nullptr);
+    EXPECT_EQ(decoded.Text(expected.size()), expected);
+    EXPECT_EQ(decoded.Buffer[expected.size()], 0);
+
+    // Cut by the output inside the last tokens; a reference before the start.
+    Decoded cut = Decode(tokens, uint32_t(expected.size() - 7));
+    ASSERT_NE(cut.Buffer, nullptr);
+    EXPECT_EQ(cut.Text(expected.size() - 7), expected.substr(0, expected.size() - 7));
+    Bytes corrupt = tokens;
+    corrupt.insert(corrupt.begin() + 1, {0x80, 0x50});   // distance 10 after one byte
+    EXPECT_EQ(Decode(corrupt, uint32_t(expected.size() + 10)).Buffer, nullptr);
+}

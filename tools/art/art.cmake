@@ -12,7 +12,8 @@ set(ART_OUTPUTS
   ${ART_OUTPUT_DIR}/glyph_plus.bmp
   ${ART_OUTPUT_DIR}/glyph_minus.bmp
   ${ART_OUTPUT_DIR}/glyph_page.bmp
-  ${ART_OUTPUT_DIR}/about.bmp)
+  ${ART_OUTPUT_DIR}/about.bmp
+  ${ART_OUTPUT_DIR}/search_keyboard.bmp)
 add_custom_command(
   OUTPUT ${ART_OUTPUTS}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${ART_OUTPUT_DIR}
@@ -22,8 +23,9 @@ add_custom_command(
   COMMAND make_art bitmap ${ART_SOURCE_DIR}/glyphs.txt glyph_minus ${ART_OUTPUT_DIR}/glyph_minus.bmp 1
   COMMAND make_art bitmap ${ART_SOURCE_DIR}/glyphs.txt glyph_page ${ART_OUTPUT_DIR}/glyph_page.bmp 1
   COMMAND make_art bitmap ${ART_SOURCE_DIR}/about.txt about ${ART_OUTPUT_DIR}/about.bmp 1
+  COMMAND make_art bitmap ${ART_SOURCE_DIR}/search_keyboard.txt search_keyboard ${ART_OUTPUT_DIR}/search_keyboard.bmp 1
   DEPENDS make_art ${ART_SOURCE_DIR}/icon.txt ${ART_SOURCE_DIR}/toolbar.txt ${ART_SOURCE_DIR}/glyphs.txt
-    ${ART_SOURCE_DIR}/about.txt
+    ${ART_SOURCE_DIR}/about.txt ${ART_SOURCE_DIR}/search_keyboard.txt
   COMMENT "Drawing the icon, toolbar and glyph bitmaps"
   VERBATIM)
 add_custom_target(program_art ALL DEPENDS ${ART_OUTPUTS})

@@ -133,3 +133,22 @@ void GdiTextDevice::CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t 
     }
     DeleteDC(memory);
 }
+
+void GdiTextDevice::DrawFrame(const Rect& box, Colour colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    if (!pen) return;
+    HGDIOBJ previousPen = SelectObject(dc_, pen);
+    HGDIOBJ previousBrush = SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    Rectangle(dc_, box.Left, box.Top, box.Right, box.Bottom);
+    SelectObject(dc_, previousBrush);
+    SelectObject(dc_, previousPen);
+    DeleteObject(pen);
+}
+
+void GdiTextDevice::FillSolid(const Rect& box, Colour colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    if (!brush) return;
+    RECT area = AsRect(box);
+    FillRect(dc_, &area, brush);
+    DeleteObject(brush);
+}

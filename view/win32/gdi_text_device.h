@@ -26,6 +26,9 @@ public:
     Colour SetBackColour(Colour colour) override;
     void FillWhite(const Rect& box) override;
     void DrawBlackRectangle(const Rect& box) override;
+    // The search's location box.
+    void DrawFrame(const Rect& box, Colour colour) override;
+    void FillSolid(const Rect& box, Colour colour) override;
 
     // Fonts for letters in a given character base.
     FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,

@@ -36,27 +36,27 @@ std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegment
     return FromUtf8(ReadWholeFile(WinePath(outBase + ".txt")));
 }
 
-std::u16string RecogniseHebrewLine(const Capture& capture, const RECT& area,
-                                   const std::string& name, std::string* failure) {
-    if (BinaryDir().empty()) {
-        *failure = "ORVENDEL_BINARY_DIR names no build tree";
+std::u16string RecogniseHebrewLine(const Capture& capture, const std::string& name, int scale,
+                                   std::string* failure) {
+    const std::string dir = TestFilesDir("ocr");
+    if (dir.empty()) {
+        *failure = "ORVENDEL_BINARY_DIR names the build tree";
         return {};
     }
-    if (area.left < 0 || area.top < 0 || area.right > capture.Width ||
-        area.bottom > capture.Height || area.left >= area.right || area.top >= area.bottom) {
-        *failure = "the area lies outside the capture";
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\convert") == INVALID_FILE_ATTRIBUTES) {
+        *failure = "ImageMagick is not installed (tools/setup.sh installs it)";
         return {};
     }
-    Capture part;
-    part.Width = area.right - area.left;
-    part.Height = area.bottom - area.top;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) part.Pixels.push_back(capture.At(x, y));
-    CreateDirectoryW(WinePath(BinaryDir() + "/ocr").c_str(), nullptr);
-    const std::string image = BinaryDir() + "/ocr/" + name + ".bmp";
-    if (!SaveCaptureAsBmp(part, WinePath(image))) {
-        *failure = "the picture could not be written to " + image;
+    const std::string image = dir + "/" + name + ".bmp";
+    if (!SaveCaptureAsBmp(capture, WinePath(image))) {
+        *failure = "the capture could not be saved";
         return {};
     }
-    return RecogniseHebrew(image, kOcrSingleLine, failure);
+    const std::string scaled = dir + "/" + name + ".png";
+    const std::string command = "/usr/bin/convert " + ShellQuoted(image) + " -scale " +
+                                std::to_string(scale * 100) + "% " + ShellQuoted(scaled);
+    if (!RunLinuxCommand(command, dir + "/" + name + ".convert.log", kRecognitionTimeoutMs,
+                         failure))
+        return {};
+    return RecogniseHebrew(scaled, kOcrSingleLine, failure);
 }

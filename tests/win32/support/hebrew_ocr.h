@@ -18,7 +18,9 @@ constexpr int kOcrSingleColumn = 4;
 // (UTF-16), or sets failure to why it could not.
 std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegmentation,
                                std::string* failure);
-// The line of text in the area [left, right) x [top, bottom) of a capture,
-// written first as ocr/<name>.bmp in the build tree.
-std::u16string RecogniseHebrewLine(const Capture& capture, const RECT& area,
-                                   const std::string& name, std::string* failure);
+
+// Saves the capture under the build tree as ocr/<name>.bmp, scales it up
+// (text in a dialog's small font is too small to read as it is) and returns
+// what the recogniser reads in it as one line; on failure sets *failure.
+std::u16string RecogniseHebrewLine(const Capture& capture, const std::string& name, int scale,
+                                   std::string* failure);

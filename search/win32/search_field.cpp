@@ -1,0 +1,175 @@
+#include "search/win32/search_field.h"
+
+#include <string>
+
+#include "platform/ports.h"
+#include "search/search_keys.h"
+#include "settings/app_settings.h"
+
+namespace {
+
+WNDPROC PreviousEditProc = nullptr;
+
+LRESULT PassOn(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(PreviousEditProc, field, message, wParam, lParam);
+}
+
+struct Selection {
+    DWORD Start, End;
+};
+
+Selection SelectionOf(HWND field) {
+    Selection s{0, 0};
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&s.Start), reinterpret_cast<LPARAM>(&s.End));
+    return s;
+}
+
+void Select(HWND field, DWORD start, DWORD end) { SendMessageW(field, EM_SETSEL, start, end); }
+
+void ReplaceSelection(HWND field, const wchar_t* text) {
+    SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+std::wstring TextOf(HWND field) {
+    std::wstring text(size_t(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(field, text.data(), int(text.size()))));
+    return text;
+}
+
+// Where the real characters start: after the mark.
+DWORD TextStart(HWND field) {
+    wchar_t first[2] = {};
+    GetWindowTextW(field, first, 2);
+    return first[0] == kFieldOrderMark ? 1 : 0;
+}
+
+// The caret never stands in front of the mark, where a letter would end the
+// mark's effect.
+void KeepCaretAfterMark(HWND field) {
+    const DWORD start = TextStart(field);
+    Selection s = SelectionOf(field);
+    if (s.Start >= start && s.End >= start) return;
+    Select(field, s.Start < start ? start : s.Start, s.End < start ? start : s.End);
+}
+
+// Backspace: the character after the caret, the next one in storage order.
+void DeleteAfterCaret(HWND field) {
+    Selection s = SelectionOf(field);
+    if (s.Start == s.End) {
+        const DWORD length = DWORD(SendMessageW(field, EM_LINELENGTH, 0, 0));
+        if (s.Start >= length) return;
+        Select(field, s.Start, s.Start + 1);
+    }
+    ReplaceSelection(field, L"");
+}
+
+// Delete: the character before the caret.
+void DeleteBeforeCaret(HWND field) {
+    Selection s = SelectionOf(field);
+    if (s.Start == s.End) {
+        if (s.Start <= TextStart(field)) return;
+        Select(field, s.Start - 1, s.Start);
+    }
+    ReplaceSelection(field, L"");
+}
+
+bool ScrollLockOn() { return GetKeyState(VK_SCROLL) != 0; }
+bool ShiftDown() { return GetKeyState(VK_SHIFT) < 0; }
+
+}  // namespace
+
+void SubclassSearchEdit(HWND field) {
+    if (!field) return;
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SearchEditProc)));
+    if (!previous) {
+        Ports.Messages->ShowMessage(nullptr, reinterpret_cast<const char16_t*>(kSubclassErrorText),
+                                    reinterpret_cast<const char16_t*>(kSubclassErrorCaption), kMbOk);
+        ExitProcess(1);
+    }
+    if (previous != SearchEditProc) PreviousEditProc = previous;
+}
+
+void InsertInFront(HWND field, wchar_t c) {
+    KeepCaretAfterMark(field);
+    const Selection selection = SelectionOf(field);
+    // A full field takes nothing (a selection makes room for the character).
+    if (selection.Start == selection.End && GetWindowTextLengthW(field) >= kFieldLimit) return;
+    const wchar_t text[2] = {c, 0};
+    ReplaceSelection(field, text);
+    const DWORD s = SelectionOf(field).Start;
+    if (s > 0) Select(field, s - 1, s - 1);
+}
+
+int InsertMappedKey(HWND field, wchar_t c) {
+    char16_t mapped = 0;
+    if (!MappedCharacter(char16_t(c), AppSettings.Font.FontAsciiBase, &mapped)) return 1;
+    InsertInFront(field, wchar_t(mapped));
+    return 0;
+}
+
+LRESULT CALLBACK SearchEditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (ScrollLockOn()) {
+        // A plain field, but the caret stays after the mark.
+        const LRESULT result = PassOn(field, message, wParam, lParam);
+        if (message == WM_KEYDOWN || message == WM_CHAR || message == WM_LBUTTONUP) KeepCaretAfterMark(field);
+        return result;
+    }
+    switch (message) {
+        case WM_CHAR:
+            if (InsertMappedKey(field, wchar_t(wParam)) == 0) return 0;
+            if (wParam == VK_BACK) {
+                KeepCaretAfterMark(field);
+                DeleteAfterCaret(field);
+                return 0;
+            }
+            KeepCaretAfterMark(field);
+            return PassOn(field, message, wParam, lParam);
+        case WM_KEYDOWN: {
+            if (wParam == VK_DELETE && !ShiftDown()) {
+                KeepCaretAfterMark(field);
+                DeleteBeforeCaret(field);
+                return 1;
+            }
+            if (wParam == VK_END)
+                wParam = VK_HOME;
+            else if (wParam == VK_HOME)
+                wParam = VK_END;
+            const LRESULT result = PassOn(field, message, wParam, lParam);
+            KeepCaretAfterMark(field);
+            return result;
+        }
+        case WM_LBUTTONUP: {
+            const LRESULT result = PassOn(field, message, wParam, lParam);
+            KeepCaretAfterMark(field);
+            return result;
+        }
+    }
+    return PassOn(field, message, wParam, lParam);
+}
+
+void ReadFieldPattern(HWND field, wchar_t* units) {
+    const std::wstring text = TextOf(field);
+    int n = 0;
+    for (size_t i = 0; i < text.size() && n < kFieldMaxCharacters; ++i)
+        if (text[i] != kFieldOrderMark) units[n++] = text[i];
+    units[n] = 0;
+}
+
+void KeepFieldOrderMark(HWND field) {
+    const std::wstring text = TextOf(field);
+    if (!text.empty() && text[0] == kFieldOrderMark && text.find(kFieldOrderMark, 1) == std::wstring::npos)
+        return;
+    const Selection s = SelectionOf(field);
+    std::wstring fixed(1, kFieldOrderMark);
+    DWORD caret = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == kFieldOrderMark) continue;
+        if (i < s.Start) ++caret;
+        fixed += text[i];
+    }
+    if (fixed.size() > size_t(kFieldLimit)) fixed.resize(size_t(kFieldLimit));
+    if (caret > fixed.size()) caret = DWORD(fixed.size());
+    SetWindowTextW(field, fixed.c_str());
+    Select(field, caret, caret);
+}
