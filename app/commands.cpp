@@ -58,11 +58,6 @@ void NextArticle(HWND window) { StepArticle(window, +1); }
 void Search(HWND window) { ShowSearchDialog(window); }
 void SearchAgain(HWND window) { SearchBook(window); }
 
-// The About box, the update check, the Choose Section dialog, the clipboard,
-// printing and the Font dialog come with their own subsystems. Until each lands its command is taken here and does
-// nothing, so that it never reaches the default window procedure.
-void NotYetAvailable(HWND) {}
-
 struct CommandEntry {
     int Command;
     void (*Run)(HWND window);
