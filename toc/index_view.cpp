@@ -7,21 +7,11 @@
 #include "view/font_cache.h"
 
 namespace {
-constexpr int32_t kDefaultLargeHeight = 20;
-constexpr int32_t kDefaultSmallHeight = 14;
-constexpr int32_t kWeightBold = 700;
-constexpr int32_t kWeightNormal = 400;
-
 // The font of a font key. The size goes into the font as it is: a positive
 // height is a character cell height in device units, not points.
 FontHandle MakeIndexFont(IndexView* view, uint16_t key) {
-    int32_t height = view->Font.FontSize;
-    if (key & kFormatLarge)
-        height = height == 0 ? kDefaultLargeHeight : height * 5 / 4;
-    else if (key & kFormatSmall)
-        height = height == 0 ? kDefaultSmallHeight : height * 6 / 8;
-    const int32_t weight = (key & kFormatBold) ? kWeightBold : kWeightNormal;
-    return view->Dc->MakeFont(view->Font.FontName, height, weight);
+    return view->Dc->MakeFont(view->Font.FontName, KeyFontSize(key, view->Font.FontSize),
+                              KeyFontWeight(key));
 }
 }  // namespace
 

@@ -8,24 +8,14 @@
 
 namespace {
 constexpr int32_t kPointsPerInch = 72;
-constexpr int32_t kDefaultLargePoints = 20;
-constexpr int32_t kDefaultSmallPoints = 14;
 constexpr int32_t kPrintSmallPoints = 8;
-enum FontWeight : int32_t { kWeightNormal = 400, kWeightBold = 700 };
 
 // The font a cache key stands for, in the view's face and size.
 FontHandle MakeKeyFont(ArticleView* view, uint16_t key) {
-    const int32_t size = view->Font.FontSize;
-    int32_t points = size;
-    if (key & kFormatLarge)
-        points = size == 0 ? kDefaultLargePoints : size * 5 / 4;
-    else if (key & kFormatSmall)
-        points = size == 0 ? kDefaultSmallPoints : size * 6 / 8;
-    else if (key & kFormatPrintSmall)
-        points = kPrintSmallPoints;
-    const int32_t weight = (key & kFormatBold) ? kWeightBold : kWeightNormal;
+    const bool printSmall = !(key & (kFormatLarge | kFormatSmall)) && (key & kFormatPrintSmall);
+    const int32_t points = printSmall ? kPrintSmallPoints : KeyFontSize(key, view->Font.FontSize);
     const int32_t height = -MulDiv(points, view->Dc->PixelsPerInchY(), kPointsPerInch);
-    return view->Dc->MakeFont(view->Font.FontName, height, weight);
+    return view->Dc->MakeFont(view->Font.FontName, height, KeyFontWeight(key));
 }
 
 FontHandle MakeCachedFont(void* view, uint16_t key) {

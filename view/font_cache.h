@@ -24,6 +24,20 @@ void DeleteCachedFonts(FontCacheEntry* cache, TextDevice* dc);
 // Deletes the fonts and frees the entries; the cache is empty afterwards.
 void ReleaseFontCache(FontCacheEntry** cache, TextDevice* dc);
 
+// The size and weight of a key's font, from the view's size (0: none chosen):
+// large text is five quarters of it (20 when none is chosen), small text six
+// eighths (14); any other key keeps the size as it is.
+constexpr int32_t kFontWeightNormal = 400;
+constexpr int32_t kFontWeightBold = 700;
+constexpr int32_t KeyFontSize(uint16_t key, int32_t size) {
+    if (key & kFormatLarge) return size == 0 ? 20 : size * 5 / 4;
+    if (key & kFormatSmall) return size == 0 ? 14 : size * 6 / 8;
+    return size;
+}
+constexpr int32_t KeyFontWeight(uint16_t key) {
+    return (key & kFormatBold) ? kFontWeightBold : kFontWeightNormal;
+}
+
 // The text colour of a format word: blue for large bold, black otherwise.
 constexpr Colour FormatColour(uint16_t formatWord) {
     return (formatWord & (kFormatLarge | kFormatBold)) == (kFormatLarge | kFormatBold) ? kBlue
