@@ -108,10 +108,10 @@ inline size_t PlainByteTokens(const uint8_t* bytes) {
 // damaged, makes the decoder read or write outside its buffers.
 //
 // While the output has kOutputMargin bytes of room and the input kInputMargin
-// bytes left, a literal run or a back-reference is copied in fixed-size moves
-// of 8 bytes, which may write up to 16 bytes: the bytes past the token's own
-// are written again by the tokens that follow. Near either end the decoder
-// goes on byte by byte, so that it never touches a byte outside its buffers.
+// bytes left, plain bytes, a literal run or a back-reference is copied in
+// fixed-size moves of 8 bytes, which may write up to 23 bytes: the bytes past
+// the token's own are written again by the tokens that follow. Near either end
+// the decoder goes on byte by byte, so that it never touches a byte outside its buffers.
 uint8_t* UnCompress(const CompressedData* descriptor, int32_t* status) {
     if (!descriptor || !descriptor->Data || descriptor->UncompressedLength == 0) {
         SetStatus(status, kStatusBadDescriptor);
@@ -128,10 +128,11 @@ uint8_t* UnCompress(const CompressedData* descriptor, int32_t* status) {
     const uint8_t* in = descriptor->Data;
     const uint8_t* const inEnd = in + descriptor->CompressedLength;
 
-    // A token reads at most 9 input bytes (a run of 8 after its first) and
-    // writes at most 16 here.
-    constexpr size_t kInputMargin = 9;
-    constexpr size_t kOutputMargin = 16;
+    // A step moves up to 7 tokens that are their own byte, then decodes one
+    // token, which reads at most 9 input bytes (a run of 8 after its first)
+    // and writes at most 16 here.
+    constexpr size_t kInputMargin = 7 + 9;
+    constexpr size_t kOutputMargin = 7 + 16;
     if (uncompressedLength >= kOutputMargin && descriptor->CompressedLength >= kInputMargin) {
         uint8_t* const wideEnd = end - kOutputMargin;
         const uint8_t* const wideInEnd = inEnd - kInputMargin;
@@ -139,13 +140,13 @@ uint8_t* UnCompress(const CompressedData* descriptor, int32_t* status) {
             // The leading tokens that are their own byte (0x00, 0x09 to
             // 0x7F) are the output as they stand: 8 input bytes are moved at
             // once and both positions step past as many of them as qualify.
+            // A shorter group ends at a token of another kind, decoded in
+            // the same step (the margins leave room for both).
             const size_t plain = PlainByteTokens(in);
-            if (plain != 0) {
-                Copy8(out, in);
-                out += plain;
-                in += plain;
-                continue;
-            }
+            Copy8(out, in);
+            out += plain;
+            in += plain;
+            if (plain == 8) continue;
             const uint32_t token = in[0];
             if (token - 1 < 8) {   // a literal run of 1 to 8 bytes
                 Copy8(out, in + 1);
