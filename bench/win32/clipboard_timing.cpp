@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/timing_support.h"
 #include "output/clipboard_copy.h"
 #include "output/win32/win32_clipboard_port.h"
 #include "platform/allocation.h"
@@ -72,29 +73,6 @@ public:
         return kIdOk;
     }
 };
-
-std::wstring GeneratedDir(int argc, char** argv) {
-    std::wstring dir;
-    if (argc > 1) {
-        dir = std::wstring(argv[1], argv[1] + std::strlen(argv[1]));
-    } else if (const char* binary = std::getenv("ORVENDEL_BINARY_DIR")) {
-        dir = std::wstring(binary, binary + std::strlen(binary)) + L"/generated";
-    }
-    if (!dir.empty() && dir[0] == L'/') dir = L"Z:" + dir;
-    std::replace(dir.begin(), dir.end(), L'/', L'\\');
-    return dir;
-}
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 struct Figures {
     double Median, Min, Max;

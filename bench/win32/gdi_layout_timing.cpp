@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/timing_support.h"
 #include "platform/allocation.h"
 #include "settings/app_settings.h"
 #include "platform/ports.h"
@@ -111,29 +112,6 @@ public:
 private:
     TextDevice* inner_;
 };
-
-std::wstring GeneratedDir(int argc, char** argv) {
-    std::wstring dir;
-    if (argc > 1) {
-        dir = std::wstring(argv[1], argv[1] + std::strlen(argv[1]));
-    } else if (const char* binary = std::getenv("ORVENDEL_BINARY_DIR")) {
-        dir = std::wstring(binary, binary + std::strlen(binary)) + L"/generated";
-    }
-    if (!dir.empty() && dir[0] == L'/') dir = L"Z:" + dir;
-    std::replace(dir.begin(), dir.end(), L'/', L'\\');
-    return dir;
-}
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 struct Timing {
     double Median, Min, Max;
