@@ -115,6 +115,21 @@ bool LineTouchesHit(const ArticleView* view, const ArticleLine& line) {
     return view->MatchEnd >= span.First && view->MatchStart <= span.End;
 }
 
+// A line of a marked verse is drawn on a band of the mark's colour across
+// the view.
+bool LineIsMarked(const ArticleView* view, const ArticleLine& line) {
+    if (view->MarkStart == 0 && view->MarkEnd == 0) return false;
+    const LineSpan span = LineSpanOf(view->Text, line);
+    return span.First < view->MarkEnd && span.End > view->MarkStart;
+}
+
+void DrawMarkedLineText(const ArticleView* view, const ArticleLine& line, int32_t y) {
+    view->Dc->FillSolid(Rect{view->Left, y, view->Left + view->Width, y + line.Height}, kVerseMarkColour);
+    const Colour savedBack = view->Dc->SetBackColour(kVerseMarkColour);
+    DrawLineText(view, line, y);
+    view->Dc->SetBackColour(savedBack);
+}
+
 // Moves past one entry and the blank line after a paragraph end.
 void AdvancePast(const ArticleLine& line, PageTop& page, int32_t* linesDrawn) {
     for (int32_t i = DisplayLinesOf(line); i > 0; --i) {
@@ -148,7 +163,10 @@ int32_t DrawArticleView(ArticleView* view, int32_t erase) {
                 selectedWord = line->Format;
                 SelectFormatFont(view, selectedWord | kFormatSetColour);
             }
-            DrawLineText(view, *line, page.Y);
+            if (LineIsMarked(view, *line))
+                DrawMarkedLineText(view, *line, page.Y);
+            else
+                DrawLineText(view, *line, page.Y);
         }
         AdvancePast(*line, page, &view->LinesDrawn);
     }

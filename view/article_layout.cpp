@@ -318,6 +318,8 @@ int32_t LayoutSizedArticle(ArticleView* view, uint8_t* bytes, uint32_t size,
     if (!view) return kNoView;
     view->MatchStart = 0;
     view->MatchEnd = 0;
+    view->MarkStart = 0;
+    view->MarkEnd = 0;
     view->DisplayLineCount = 0;
     view->MaxTopLine = 0;
     if (!bytes) {

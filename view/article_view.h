@@ -85,6 +85,10 @@ struct ArticleView {
     ArticleLine* PageStart;
     ArticleLine* PageEnd;
     uint32_t TextSize;         // readable bytes at Text when known, else 0
+    // The marked verses: from the first one's string to the end of the last
+    // one's; both 0 when none is marked. Cleared by every layout.
+    uint16_t MarkStart;
+    uint16_t MarkEnd;
 };
 
 // The flag arguments of the view operations, by name, so that a call reads as

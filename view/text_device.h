@@ -17,6 +17,8 @@ constexpr Colour kBlue = MakeColour(0, 0, 255);
 constexpr Colour kYellow = MakeColour(255, 255, 0);
 constexpr Colour kWhite = MakeColour(255, 255, 255);
 constexpr Colour kRed = MakeColour(255, 0, 0);
+// Behind marked verses: a pale blue band, unlike a search hit's yellow.
+constexpr Colour kVerseMarkColour = MakeColour(204, 228, 255);
 
 struct Rect {
     int32_t Left, Top, Right, Bottom;
