@@ -15,6 +15,8 @@
 #include "settings/bookmarks.h"
 #include "store/navigation.h"
 #include "toc/win32/choose_section.h"
+#include "verses/verse_selection.h"
+#include "verses/win32/go_to_verse_dialog.h"
 #include "view/article_view.h"
 #include "view/display_font.h"
 
@@ -51,12 +53,14 @@ void ChooseArticle(HWND window) {
 
 void Copy(HWND) { CopyArticle(AppSettings.View, kReplaceClipboard); }
 void AppendToClipboard(HWND) { CopyArticle(AppSettings.View, kAppendToClipboard); }
+void CopyVerses(HWND) { CopyVerse(AppSettings.View); }
 void Print(HWND) { PrintArticle(AppSettings.View); }
 
 void PreviousArticle(HWND window) { StepArticle(window, -1); }
 void NextArticle(HWND window) { StepArticle(window, +1); }
 void Search(HWND window) { ShowSearchDialog(window); }
 void SearchAgain(HWND window) { SearchBook(window); }
+void GoToVerses(HWND window) { ShowGoToVerseDialog(window); }
 
 struct CommandEntry {
     int Command;
@@ -72,6 +76,7 @@ const CommandEntry kCommands[] = {
     {IDM_REVERSE,              ToggleReverse},
     {IDM_COPY,                 Copy},
     {IDM_APPEND_TO_CLIPBOARD,  AppendToClipboard},
+    {IDM_COPY_VERSE,           CopyVerses},
     {IDM_PRINT,                Print},
     {IDM_EXIT,                 Exit},
     {IDM_BOOKMARK,             Bookmark},
@@ -79,6 +84,7 @@ const CommandEntry kCommands[] = {
     {IDM_NEXT_ARTICLE,         NextArticle},
     {IDM_SEARCH,               Search},
     {IDM_SEARCH_AGAIN,         SearchAgain},
+    {IDM_GO_TO_VERSE,          GoToVerses},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/commands.h"
+#include "app/context_menu.h"
 #include "app/menu_marks.h"
 #include "app/painting.h"
 #include "app/screen_view.h"
@@ -79,6 +80,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_VSCROLL:     return OnVScroll(window, wParam, lParam);
         case WM_LBUTTONDOWN: return OnLButtonDown(window, lParam);
         case WM_MOUSEWHEEL:  return OnMouseWheel(window, wParam);
+        case WM_CONTEXTMENU: return OnContextMenu(window, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

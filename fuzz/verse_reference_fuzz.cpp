@@ -32,7 +32,7 @@ char16_t Fold(uint16_t unit, int32_t base) {
         case 0: return char16_t(base + (unit >> 2) % 27);
         case 1: return kPunctuation[(unit >> 2) % (sizeof kPunctuation / 2 - 1)];
         case 2: return char16_t(0x05D0 + (unit >> 2) % 27);
-        default: return char16_t(unit >> 2);
+        default: return char16_t((unit >> 2) | 1);   // a field holds no NUL
     }
 }
 }  // namespace
@@ -53,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (answer.Line.empty()) abort();
     if (!answer.Valid) return 0;
     const VerseSpan span = answer.Span;
-    if (span.Book >= index.Books.size() || span.FirstVerse < 1 || span.LastVerse < span.FirstVerse ||
-        span.LastVerse > ChapterVerseCount(index, span.Book, span.Chapter))
+    if (span.Book >= index.Books.size() || span.Chapter < 1 ||
+        span.Chapter > index.Books[span.Book].VerseCounts.size() || span.FirstVerse < 1 ||
+        span.LastVerse < span.FirstVerse || span.LastVerse > index.Books[span.Book].VerseCounts[span.Chapter - 1])
         abort();
     const std::string again = FormatReference(index, span);
     std::u16string letters;

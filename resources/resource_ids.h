@@ -28,6 +28,11 @@
 #define IDD_SEARCH 115
 #define IDB_SEARCH_KEYBOARD 119
 #define IDC_SEARCH_FIELD 1013
+/* The Go to Verse dialog: its field is the search field again, and the
+   line below it says what the field is understood as. */
+#define IDD_GO_TO_VERSE 121
+#define IDC_VERSE_FIELD IDC_SEARCH_FIELD
+#define IDC_VERSE_LINE 1050
 
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129
@@ -44,6 +49,8 @@
 #define IDM_NEXT_ARTICLE 109
 #define IDM_SEARCH 116
 #define IDM_SEARCH_AGAIN 117
+#define IDM_GO_TO_VERSE 40010
+#define IDM_COPY_VERSE 40012
 
 /* The toolbar's control id and the number of pictures in its bitmap strip. */
 #define IDC_TOOLBAR 1

@@ -28,18 +28,6 @@ int ClickY(LPARAM lParam) { return int(short(HIWORD(lParam))); }
 
 HWND FieldOf(HWND dialog) { return GetDlgItem(dialog, IDC_SEARCH_FIELD); }
 
-const FontSpec& ArticleFont() { return AppSettings.View ? AppSettings.View->Font : AppSettings.Font; }
-
-// The field's font: the article's face, its FontSize value used directly as
-// the height (0 leaves the height to the font mapper).
-HFONT MakeFieldFont() {
-    LOGFONTW font{};
-    const FontSpec& spec = ArticleFont();
-    font.lfHeight = spec.FontSize;
-    for (int i = 0; i < LF_FACESIZE - 1 && spec.FontName[i]; ++i) font.lfFaceName[i] = wchar_t(spec.FontName[i]);
-    return CreateFontIndirectW(&font);
-}
-
 // The stored pattern as display characters, in stored order: the Reverse step
 // is left out, so that confirming the field unchanged keeps the pattern.
 void FillField(HWND field) {
@@ -61,7 +49,7 @@ BOOL OnInitDialog(HWND dialog) {
     const LONG units = GetDialogBaseUnits();
     Dialog.BaseUnitX = LOWORD(units);
     Dialog.BaseUnitY = HIWORD(units);
-    Dialog.FieldFont = MakeFieldFont();
+    Dialog.FieldFont = MakeSearchFieldFont();
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog.FieldFont), TRUE);
     SendMessageW(field, EM_LIMITTEXT, kFieldLimit, 0);
     FillField(field);

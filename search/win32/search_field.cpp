@@ -5,6 +5,7 @@
 #include "platform/ports.h"
 #include "search/search_keys.h"
 #include "settings/app_settings.h"
+#include "view/article_view.h"
 
 namespace {
 
@@ -77,6 +78,14 @@ bool ScrollLockOn() { return GetKeyState(VK_SCROLL) != 0; }
 bool ShiftDown() { return GetKeyState(VK_SHIFT) < 0; }
 
 }  // namespace
+
+HFONT MakeSearchFieldFont() {
+    LOGFONTW font{};
+    const FontSpec& spec = AppSettings.View ? AppSettings.View->Font : AppSettings.Font;
+    font.lfHeight = spec.FontSize;
+    for (int i = 0; i < LF_FACESIZE - 1 && spec.FontName[i]; ++i) font.lfFaceName[i] = wchar_t(spec.FontName[i]);
+    return CreateFontIndirectW(&font);
+}
 
 void SubclassSearchEdit(HWND field) {
     if (!field) return;

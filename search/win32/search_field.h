@@ -16,6 +16,10 @@ constexpr int kFieldLimit = kFieldMaxCharacters + 1;
 constexpr wchar_t kSubclassErrorText[] = L"SubclassWindow() error";
 constexpr wchar_t kSubclassErrorCaption[] = L"Hebrew";
 
+// The field's font: the article's face, its FontSize value used directly as
+// the height (0 leaves the height to the font mapper). The caller deletes it.
+HFONT MakeSearchFieldFont();
+
 // Installs SearchEditProc as the field's window procedure, remembering the one
 // it replaces; when the platform refuses, says "SubclassWindow() error" and
 // ends the program.
