@@ -66,14 +66,6 @@ private:
     std::map<uint16_t, std::vector<uint8_t>> records_;
 };
 
-class QuietMessages : public MessagePort {
-public:
-    int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
-        return kIdOk;
-    }
-};
-
 struct Figures {
     double Median, Min, Max;
 };

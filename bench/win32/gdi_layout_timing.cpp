@@ -70,14 +70,6 @@ private:
     std::map<uint16_t, std::vector<uint8_t>> records_;
 };
 
-class QuietMessages : public MessagePort {
-public:
-    int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
-        return kIdOk;
-    }
-};
-
 // Passes everything to the GDI device and counts the measuring calls.
 class CountingDevice : public TextDevice {
 public:
@@ -112,23 +104,6 @@ public:
 private:
     TextDevice* inner_;
 };
-
-struct Timing {
-    double Median, Min, Max;
-};
-
-template <typename Step>
-Timing Time(Step step) {
-    std::vector<double> samples;
-    for (int i = 0; i < kRuns; ++i) {
-        double start = NowMs();
-        step();
-        GdiFlush();
-        samples.push_back(NowMs() - start);
-    }
-    std::sort(samples.begin(), samples.end());
-    return Timing{samples[samples.size() / 2], samples.front(), samples.back()};
-}
 
 struct CallCount {
     int Calls = 0, Lines = 0, WorstBlockCalls = 0, WorstBlockLines = 0;
@@ -190,10 +165,10 @@ PageTimings TimeOn(HDC dc, uint8_t* article, const Rect& viewRect) {
     double start = NowMs();
     LayoutArticle(view, article, kKeepPrevious);
     timings.FirstLayout = NowMs() - start;
-    timings.Layout = Time([&] { LayoutArticle(view, article, kKeepPrevious); });
+    timings.Layout = TimeRuns(kRuns, [&](int) { LayoutArticle(view, article, kKeepPrevious); });
     timings.Lines = view->LineCount;
     timings.DisplayLines = view->DisplayLineCount;
-    timings.Page = Time([&] { DrawArticleView(view, kErase); });
+    timings.Page = TimeRuns(kRuns, [&](int) { DrawArticleView(view, kErase); });
     timings.LinesDrawn = view->LinesDrawn;
     view->Text = nullptr;   // the article stays the caller's
     DestroyArticleView(view, kReleaseView);

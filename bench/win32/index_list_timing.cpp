@@ -58,24 +58,6 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
-struct Timing {
-    double Median, Min, Max, Spread;   // Spread: the interquartile range
-};
-
-template <typename Step>
-Timing Time(Step step) {
-    std::vector<double> samples;
-    for (int i = 0; i < kRuns; ++i) {
-        const double start = NowMs();
-        step(i);
-        GdiFlush();
-        samples.push_back(NowMs() - start);
-    }
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    return Timing{samples[n / 2], samples.front(), samples.back(), samples[n * 3 / 4] - samples[n / 4]};
-}
-
 void Print(const char* what, const Timing& t, double goal) {
     std::printf("  %-34s median %6.2f ms, interquartile %.2f ms (min %.2f, max %.2f) over %d runs",
                 what, t.Median, t.Spread, t.Min, t.Max, kRuns);
@@ -135,9 +117,9 @@ int main(int argc, char** argv) {
     }
     std::printf("window DC (Wine on Xvfb), first layout %.2f ms (fonts made):\n", first);
 
-    Print("LayoutIndex of the whole list", Time([&](int) { ResizeIndexView(view, 440, 560); }), 0);
+    Print("LayoutIndex of the whole list", TimeRuns(kRuns, [&](int) { ResizeIndexView(view, 440, 560); }), 0);
     RevealArticle(view, 1000);
-    Print("re-layout at a size change", Time([&](int i) {
+    Print("re-layout at a size change", TimeRuns(kRuns, [&](int i) {
               ShownEntry* snapshot = SaveShownEntries(view);
               ResizeIndexView(view, 440 - (i & 1), 560);
               RestoreShownEntries(view, snapshot);
@@ -150,7 +132,7 @@ int main(int argc, char** argv) {
     }
     ComputeMaxTopRow(view);
     view->TopRow = uint16_t(view->MaxTopRow / 2);
-    const Timing page = Time([&](int) { DrawIndexView(view, 1); });
+    const Timing page = TimeRuns(kRuns, [&](int) { DrawIndexView(view, 1); });
     std::printf("  (a page: %d rows drawn)\n", view->RowsDrawn);
     Print("full page draw", page, kPageGoalMs);
 

@@ -4,9 +4,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include "platform/ports.h"
 
 // The build's generated/ folder as a Windows path: the first argument, or
 // ORVENDEL_BINARY_DIR/generated; a Linux path is reached through drive Z:.
@@ -32,4 +36,32 @@ inline double NowMs() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+// Messages the core would show, written to the error stream instead.
+class QuietMessages : public MessagePort {
+public:
+    int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
+        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
+        return kIdOk;
+    }
+};
+
+struct Timing {
+    double Median, Min, Max, Spread;   // Spread: the interquartile range
+};
+
+// runs timings of step(i), each ended by flushing GDI's batch.
+template <typename Step>
+Timing TimeRuns(int runs, Step step) {
+    std::vector<double> samples;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        step(i);
+        GdiFlush();
+        samples.push_back(NowMs() - start);
+    }
+    std::sort(samples.begin(), samples.end());
+    const size_t n = samples.size();
+    return Timing{samples[n / 2], samples.front(), samples.back(), samples[n * 3 / 4] - samples[n / 4]};
 }

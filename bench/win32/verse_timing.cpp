@@ -30,14 +30,6 @@ constexpr Rect kViewRect{10, 10, 10 + 620, 10 + 420};
 constexpr int kRuns = 21;
 constexpr double kGoalMs = 16.0;
 
-class QuietMessages : public MessagePort {
-public:
-    int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
-        return kIdOk;
-    }
-};
-
 // What the shell does after a command: the view drawn again.
 class DrawingShell : public ShellPort {
 public:
@@ -48,23 +40,6 @@ public:
     void DeleteGlyphBitmaps() override {}
     void PostQuit(int32_t) override {}
 };
-
-struct Timing {
-    double Median, Min, Max;
-};
-
-template <typename Step>
-Timing Time(Step step) {
-    std::vector<double> samples;
-    for (int i = 0; i < kRuns; ++i) {
-        const double start = NowMs();
-        step(i);
-        GdiFlush();
-        samples.push_back(NowMs() - start);
-    }
-    std::sort(samples.begin(), samples.end());
-    return Timing{samples[samples.size() / 2], samples.front(), samples.back()};
-}
 
 void Print(const char* what, const Timing& t) {
     std::printf("%-58s median %7.3f ms  min %7.3f  max %7.3f  %s\n", what, t.Median, t.Min, t.Max,
@@ -112,14 +87,14 @@ int main() {
                                {11, 53, 1, 12}, {4, 34, 12, 12}, {33, 4, 14, 14}};
     constexpr int kSpans = int(sizeof spans / sizeof spans[0]);
     Print("Go to Verse: article shown, scrolled, marked, drawn",
-          Time([&](int i) { GoToVerse(window, *index, spans[i % kSpans]); }));
+          TimeRuns(kRuns, [&](int i) { GoToVerse(window, *index, spans[i % kSpans]); }));
     Print("Go to Verse: Psalm 119, verse after verse",
-          Time([&](int i) { GoToVerse(window, *index, VerseSpan{26, 119, uint16_t(1 + i), uint16_t(1 + i)}); }));
+          TimeRuns(kRuns, [&](int i) { GoToVerse(window, *index, VerseSpan{26, 119, uint16_t(1 + i), uint16_t(1 + i)}); }));
 
     GoToVerse(window, *index, VerseSpan{0, 1, 1, 1});
-    Print("Copy Verse: one verse, Unicode text and Rich Text", Time([&](int) { CopyVerse(AppSettings.View); }));
+    Print("Copy Verse: one verse, Unicode text and Rich Text", TimeRuns(kRuns, [&](int) { CopyVerse(AppSettings.View); }));
     GoToVerse(window, *index, VerseSpan{26, 119, 1, 176});
-    Print("Copy Verse: Psalm 119 whole, over its articles", Time([&](int) { CopyVerse(AppSettings.View); }));
+    Print("Copy Verse: Psalm 119 whole, over its articles", TimeRuns(kRuns, [&](int) { CopyVerse(AppSettings.View); }));
 
     DestroyArticleView(AppSettings.View, kReleaseView);
     AppSettings.View = nullptr;

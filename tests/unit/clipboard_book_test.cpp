@@ -4,9 +4,6 @@
 // the build made no book (the sanitizer build).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,24 +15,14 @@
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/rtf_body_reader.h"
-#include "tools/book/book_records.h"
+#include "tests/unit/built_book_records.h"
 #include "view/letter_codes.h"
 
 namespace {
-const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
-
-std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 class BookOnTheClipboard : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!std::filesystem::is_directory(kGenerated / "records")) return;
-        for (int id = kRecordIdBase + 1; id <= kRecordIdBase + kArticleCount; ++id)
-            records_[uint16_t(id)] = ReadFile(kGenerated / RecordFileName(uint16_t(id)));
-    }
+    static void SetUpTestSuite() { records_ = BuiltBookArticleRecords(); }
     static void TearDownTestSuite() { records_.clear(); }
 
     void SetUp() override {

@@ -5,9 +5,6 @@
 // sanitizer build).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,21 +15,15 @@
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
-#include "tools/book/book_records.h"
+#include "tests/unit/built_book_records.h"
 #include "verses/article_verses.h"
 #include "verses/verse_quote.h"
 #include "verses/verse_reference.h"
 #include "view/letter_codes.h"
 
 namespace {
-const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
 constexpr uint32_t kBookVerses = 23213;
 constexpr size_t kBookBooks = 39;
-
-std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // Letter codes in reading order as Unicode Hebrew text.
 std::u16string Unicode(const std::string& letters) {
@@ -67,11 +58,7 @@ std::u16string TypedOnLatinKeys(const std::string& letters, int32_t base) {
 
 class BookReferences : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!std::filesystem::is_directory(kGenerated / "records")) return;
-        for (int id = kRecordIdBase + 1; id <= kRecordIdBase + kArticleCount; ++id)
-            records_[uint16_t(id)] = ReadFile(kGenerated / RecordFileName(uint16_t(id)));
-    }
+    static void SetUpTestSuite() { records_ = BuiltBookArticleRecords(); }
     static void TearDownTestSuite() { records_.clear(); }
 
     void SetUp() override {

@@ -115,7 +115,8 @@ TEST(AcceleratorTable, MapsEveryShortcutToItsCommand) {
         {{FCONTROL, 'C'}, IDM_COPY},         {{FCONTROL, 'E'}, IDM_APPEND_TO_CLIPBOARD},
         {{FCONTROL, 'D'}, IDM_CHOOSE_ARTICLE}, {{FCONTROL, 'Q'}, IDM_EXIT},
         {{FCONTROL, 'N'}, IDM_NEXT_ARTICLE}, {{FCONTROL, 'W'}, IDM_SEARCH},
-        {{FCONTROL, 'A'}, IDM_SEARCH_AGAIN},
+        {{FCONTROL, 'A'}, IDM_SEARCH_AGAIN}, {{FCONTROL, 'G'}, IDM_GO_TO_VERSE},
+        {{FCONTROL | FSHIFT, 'C'}, IDM_COPY_VERSE},
     };
     EXPECT_EQ(count, static_cast<int>(expected.size()));
     EXPECT_EQ(commandOf, expected);

@@ -86,6 +86,7 @@ TEST_F(ShellResources, FileMenuShowsEachCommandWithItsShortcut) {
                    {L"Re&verse", 122},
                    {L"", 0},
                    {L"&Copy\bCtrl+C", 40007},
+                   {L"Copy &Verse\bCtrl+Shift+C", 40012},
                    {L"&Append to ClipBoard\bCtrl+E", 40009},
                    {L"&Print\bCtrl+P", 40008},
                    {L"E&xit\bCtrl+Q", 40005},
@@ -96,6 +97,7 @@ TEST_F(ShellResources, GoMenuShowsEachCommandWithItsShortcut) {
     ExpectMenu(module_, 1, L"&Go",
                {
                    {L"&Index\bCtrl+D", 119},
+                   {L"Go to &Verse\u2026\bCtrl+G", 40010},
                    {L"&Bookmark", 123},
                    {L"&Previous Article", 110},
                    {L"&Next Article", 109},
@@ -119,7 +121,8 @@ TEST_F(ShellResources, AcceleratorsSendTheCommandsTheMenusName) {
     };
     const Key expected[] = {
         {FCONTROL, 'F', 40006}, {FALT, VK_F3, 116},    {0, VK_F3, 117},
-        {FCONTROL, 'P', 40008}, {FCONTROL, 'C', 40007}, {FCONTROL, 'E', 40009},
+        {FCONTROL, 'P', 40008}, {FCONTROL, 'C', 40007}, {FCONTROL | FSHIFT, 'C', 40012},
+        {FCONTROL, 'G', 40010}, {FCONTROL, 'E', 40009},
         {FCONTROL, 'D', 119},   {FCONTROL, 'Q', 40005}, {FCONTROL, 'N', 109},
         {FCONTROL, 'W', 116},   {FCONTROL, 'A', 117},
     };

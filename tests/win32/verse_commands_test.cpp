@@ -80,6 +80,19 @@ protected:
         return ArticleHoldingVerse(index_, book, chapter, verse);
     }
     void CopyVerseKeys() { Keys(Window(), {{VK_CONTROL, VK_SHIFT, 'C'}}); }
+    // The context menu at the point (or -1, as the menu key opens it), and
+    // its first item, Copy Verse, chosen with the keys.
+    void ChooseCopyVerseFromTheMenu(LPARAM point) {
+        PostMessageW(Window(), WM_CONTEXTMENU, WPARAM(Window()), point);
+        HWND menu = nullptr;
+        for (int i = 0; i < 100 && !menu; ++i, Sleep(50)) {
+            menu = FindWindowW(L"#32768", nullptr);
+            if (menu && !IsWindowVisible(menu)) menu = nullptr;
+        }
+        ASSERT_NE(menu, nullptr) << "no context menu";
+        Keys(Window(), {{VK_DOWN}, {VK_RETURN}});
+        ASSERT_TRUE(WaitUntilHandled(Window()));
+    }
 
     VerseIndex index_;
 };
@@ -100,8 +113,7 @@ TEST_F(VerseCommands, LatinKeysGoToTheVerseWhichIsMarkedAtTheTopAndCopiedWithIts
 
     CopyVerseKeys();
     EXPECT_EQ(ClipboardUnicodeText().value_or(u""), u"ויחי חנוך חמש וששים שנה ויולד את-מתושלח: (בראשית ה, כא)");
-    EXPECT_NE(PlacedClipboardFormats(), std::vector<UINT>{}) ;
-    EXPECT_TRUE(ClipboardRichText().has_value());
+    EXPECT_EQ(PlacedClipboardFormats(), (std::vector<UINT>{CF_UNICODETEXT, RichTextFormat()}));
 
     // The mark survives Reverse and a repaint; the next layout clears it.
     SendCommand(Window(), IDM_REVERSE);
@@ -161,15 +173,7 @@ TEST_F(VerseCommands, ARightClickMarksTheVerseAndItsMenuCopiesIt) {
     const RECT view = ArticleViewRect(Window());
     POINT at{(view.left + view.right) / 2, view.top + (view.bottom - view.top) * 2 / 3};
     ClientToScreen(Window(), &at);
-    PostMessageW(Window(), WM_CONTEXTMENU, WPARAM(Window()), MAKELPARAM(at.x, at.y));
-    HWND menu = nullptr;
-    for (int i = 0; i < 100 && !menu; ++i, Sleep(50)) {
-        menu = FindWindowW(L"#32768", nullptr);
-        if (menu && !IsWindowVisible(menu)) menu = nullptr;
-    }
-    ASSERT_NE(menu, nullptr) << "no context menu";
-    Keys(Window(), {{VK_DOWN}, {VK_RETURN}});   // its first item: Copy Verse
-    ASSERT_TRUE(WaitUntilHandled(Window()));
+    ChooseCopyVerseFromTheMenu(MAKELPARAM(at.x, at.y));
 
     POINT client = at;
     ScreenToClient(Window(), &client);
@@ -181,6 +185,10 @@ TEST_F(VerseCommands, ARightClickMarksTheVerseAndItsMenuCopiesIt) {
     bool found = false;
     for (uint16_t v = 2; v <= 31 && !found; ++v) found = copied == Quote(0, 1, v, v);
     EXPECT_TRUE(found) << "the copy is no verse's quote";
+
+    // The menu key: the first verse at the top of the page.
+    ChooseCopyVerseFromTheMenu(LPARAM(-1));
+    EXPECT_EQ(ClipboardUnicodeText().value_or(u""), Quote(0, 1, 1, 1));
     CloseReader();
 }
 
