@@ -110,6 +110,7 @@ TEST_F(VerseCommands, LatinKeysGoToTheVerseWhichIsMarkedAtTheTopAndCopiedWithIts
     const WindowState state = Observe(IDM_BOOKMARK);
     EXPECT_GT(state.ScrollPos, 0) << "verse 21 is not the article's first line";
     EXPECT_GT(TopLineMarks(), 100) << "the verse at the top is not marked";
+    SaveCaptureAsBmp(CaptureClientArea(Window()), WinePath(TestFilesDir("verses") + "/marked_verse.bmp"));
 
     CopyVerseKeys();
     EXPECT_EQ(ClipboardUnicodeText().value_or(u""), u"ויחי חנוך חמש וששים שנה ויולד את-מתושלח: (בראשית ה, כא)");
