@@ -20,18 +20,8 @@
 
 namespace {
 
-class BookOnTheClipboard : public ::testing::Test {
+class BookOnTheClipboard : public BuiltBookTest {
 protected:
-    static void SetUpTestSuite() { records_ = BuiltBookArticleRecords(); }
-    static void TearDownTestSuite() { records_.clear(); }
-
-    void SetUp() override {
-        if (records_.empty()) GTEST_SKIP() << "this build has no book";
-        ports_.Records.Records = records_;
-        ClearAppSettings();
-    }
-    void TearDown() override { ClearAppSettings(); }
-
     // Each article's text in the given base and Reverse state, checked
     // against its buffer and its body's measure; the body read back must be
     // the text with each run of line ends one paragraph break.
@@ -79,12 +69,7 @@ protected:
         }
         return out;
     }
-
-    static std::map<uint16_t, std::vector<uint8_t>> records_;
-    ScopedFakePorts ports_;
 };
-
-std::map<uint16_t, std::vector<uint8_t>> BookOnTheClipboard::records_;
 }  // namespace
 
 TEST_F(BookOnTheClipboard, UnicodeLettersInReadingOrderFitAndReadBack) { CheckEveryArticle(kUnicodeBase, true); }

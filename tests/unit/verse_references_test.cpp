@@ -56,18 +56,13 @@ std::u16string TypedOnLatinKeys(const std::string& letters, int32_t base) {
     return typed;
 }
 
-class BookReferences : public ::testing::Test {
+class BookReferences : public BuiltBookTest {
 protected:
-    static void SetUpTestSuite() { records_ = BuiltBookArticleRecords(); }
-    static void TearDownTestSuite() { records_.clear(); }
-
     void SetUp() override {
-        if (records_.empty()) GTEST_SKIP() << "this build has no book";
-        ports_.Records.Records = records_;
-        ClearAppSettings();
+        BuiltBookTest::SetUp();
+        if (IsSkipped()) return;
         ASSERT_TRUE(BuildVerseIndex(&index_));
     }
-    void TearDown() override { ClearAppSettings(); }
 
     ReferenceAnswer Read(const std::u16string& typed, int32_t base = kUnicodeBase) {
         return ReadReference(index_, typed.data(), typed.size(), base);
@@ -77,12 +72,8 @@ protected:
         return LineText(Read(typed).Line);
     }
 
-    static std::map<uint16_t, std::vector<uint8_t>> records_;
-    ScopedFakePorts ports_;
     VerseIndex index_;
 };
-
-std::map<uint16_t, std::vector<uint8_t>> BookReferences::records_;
 
 // Hebrew in the line comes in display order: reversed.
 std::u16string Shown(const std::u16string& reading) { return std::u16string(reading.rbegin(), reading.rend()); }
