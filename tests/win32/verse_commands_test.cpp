@@ -80,10 +80,14 @@ protected:
         return ArticleHoldingVerse(index_, book, chapter, verse);
     }
     void CopyVerseKeys() { Keys(Window(), {{VK_CONTROL, VK_SHIFT, 'C'}}); }
-    // The context menu at the point (or -1, as the menu key opens it), and
-    // its first item, Copy Verse, chosen with the keys.
+    // The context menu at the screen point, or as Shift+F10 opens it, and its
+    // first item, Copy Verse, chosen with the keys.
+    static constexpr LPARAM kTypedShiftF10 = -1;
     void ChooseCopyVerseFromTheMenu(LPARAM point) {
-        PostMessageW(Window(), WM_CONTEXTMENU, WPARAM(Window()), point);
+        if (point == kTypedShiftF10)
+            Keys(Window(), {{VK_SHIFT, VK_F10}});
+        else
+            PostMessageW(Window(), WM_CONTEXTMENU, WPARAM(Window()), point);
         HWND menu = nullptr;
         for (int i = 0; i < 100 && !menu; ++i, Sleep(50)) {
             menu = FindWindowW(L"#32768", nullptr);
@@ -187,8 +191,8 @@ TEST_F(VerseCommands, ARightClickMarksTheVerseAndItsMenuCopiesIt) {
     for (uint16_t v = 2; v <= 31 && !found; ++v) found = copied == Quote(0, 1, v, v);
     EXPECT_TRUE(found) << "the copy is no verse's quote";
 
-    // The menu key: the first verse at the top of the page.
-    ChooseCopyVerseFromTheMenu(LPARAM(-1));
+    // Shift+F10: the first verse at the top of the page.
+    ChooseCopyVerseFromTheMenu(kTypedShiftF10);
     EXPECT_EQ(ClipboardUnicodeText().value_or(u""), Quote(0, 1, 1, 1));
     CloseReader();
 }
