@@ -1,6 +1,7 @@
 #include "verses/win32/go_to_verse_dialog.h"
 
 #include <string>
+#include <vector>
 
 #include "resources/resource_ids.h"
 #include "search/win32/search_field.h"
