@@ -49,6 +49,44 @@ bool X11ClipboardReady(std::string* display, std::string* failure) {
     }
     return true;
 }
+
+// The document at inputUnixPath converted by the word processor (--convert-to
+// convertTo, read with inputFilter when not empty) into the file of the same
+// name with the extension given; its bytes in *output.
+bool WordProcessorConvert(const std::string& inputUnixPath, const std::string& inputFilter,
+                          const std::string& convertTo, const std::string& extension,
+                          std::string* output, std::string* failure) {
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\soffice") == INVALID_FILE_ATTRIBUTES) {
+        *failure = "the word processor (soffice) is not installed "
+                   "(tools/setup.sh installs libreoffice-writer-nogui)";
+        return false;
+    }
+    const size_t slash = inputUnixPath.rfind('/');
+    const std::string dir = inputUnixPath.substr(0, slash);
+    std::string base = inputUnixPath.substr(slash + 1);
+    base = base.substr(0, base.rfind('.'));
+    const std::string converted = dir + "/" + base + "." + extension;
+    DeleteFileW(WinePath(converted).c_str());
+    // A profile of its own, so that no user's settings or running instance
+    // take part.
+    const std::string command =
+        "HOME=" + ShellQuoted(dir) + " /usr/bin/soffice --headless --norestore "
+        "-env:UserInstallation=file://" + dir + "/word-processor-profile " +
+        (inputFilter.empty() ? std::string() : "--infilter=" + ShellQuoted(inputFilter) + " ") +
+        "--convert-to " + ShellQuoted(convertTo) + " --outdir " + ShellQuoted(dir) + " " +
+        ShellQuoted(inputUnixPath);
+    const std::string log = dir + "/" + base + "." + extension + ".soffice.log";
+    if (!RunLinuxCommand(command, log, 120000, failure)) {
+        *failure = "the word processor could not convert the document: " + *failure;
+        return false;
+    }
+    *output = ReadWholeFile(WinePath(converted));
+    if (output->empty()) {
+        *failure = "the word processor wrote nothing for " + inputUnixPath + ": " + ReadWholeFile(WinePath(log));
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 std::vector<UINT> PlacedClipboardFormats() {
@@ -122,46 +160,6 @@ bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPa
     *bytes = ReadWholeFile(WinePath(outputUnixPath));
     return true;
 }
-
-namespace {
-// The document at inputUnixPath converted by the word processor (--convert-to
-// convertTo, read with inputFilter when not empty) into the file of the same
-// name with the extension given; its bytes in *output.
-bool WordProcessorConvert(const std::string& inputUnixPath, const std::string& inputFilter,
-                          const std::string& convertTo, const std::string& extension,
-                          std::string* output, std::string* failure) {
-    if (GetFileAttributesW(L"Z:\\usr\\bin\\soffice") == INVALID_FILE_ATTRIBUTES) {
-        *failure = "the word processor (soffice) is not installed "
-                   "(tools/setup.sh installs libreoffice-writer-nogui)";
-        return false;
-    }
-    const size_t slash = inputUnixPath.rfind('/');
-    const std::string dir = inputUnixPath.substr(0, slash);
-    std::string base = inputUnixPath.substr(slash + 1);
-    base = base.substr(0, base.rfind('.'));
-    const std::string converted = dir + "/" + base + "." + extension;
-    DeleteFileW(WinePath(converted).c_str());
-    // A profile of its own, so that no user's settings or running instance
-    // take part.
-    const std::string command =
-        "HOME=" + ShellQuoted(dir) + " /usr/bin/soffice --headless --norestore "
-        "-env:UserInstallation=file://" + dir + "/word-processor-profile " +
-        (inputFilter.empty() ? std::string() : "--infilter=" + ShellQuoted(inputFilter) + " ") +
-        "--convert-to " + ShellQuoted(convertTo) + " --outdir " + ShellQuoted(dir) + " " +
-        ShellQuoted(inputUnixPath);
-    const std::string log = dir + "/" + base + "." + extension + ".soffice.log";
-    if (!RunLinuxCommand(command, log, 120000, failure)) {
-        *failure = "the word processor could not convert the document: " + *failure;
-        return false;
-    }
-    *output = ReadWholeFile(WinePath(converted));
-    if (output->empty()) {
-        *failure = "the word processor wrote nothing for " + inputUnixPath + ": " + ReadWholeFile(WinePath(log));
-        return false;
-    }
-    return true;
-}
-}  // namespace
 
 bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::string* failure) {
     if (!WordProcessorConvert(rtfUnixPath, "", "txt:Text (encoded):UTF8", "txt", text, failure)) return false;
