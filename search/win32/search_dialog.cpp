@@ -49,7 +49,7 @@ BOOL OnInitDialog(HWND dialog) {
     const LONG units = GetDialogBaseUnits();
     Dialog.BaseUnitX = LOWORD(units);
     Dialog.BaseUnitY = HIWORD(units);
-    Dialog.FieldFont = MakeSearchFieldFont();
+    Dialog.FieldFont = MakeSearchFieldFont(field);
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog.FieldFont), TRUE);
     SendMessageW(field, EM_LIMITTEXT, kFieldLimit, 0);
     FillField(field);

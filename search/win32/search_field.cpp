@@ -6,6 +6,7 @@
 #include "search/search_keys.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
+#include "view/win32/letter_font.h"
 
 namespace {
 
@@ -79,12 +80,12 @@ bool ShiftDown() { return GetKeyState(VK_SHIFT) < 0; }
 
 }  // namespace
 
-HFONT MakeSearchFieldFont() {
-    LOGFONTW font{};
+HFONT MakeSearchFieldFont(HWND field) {
     const FontSpec& spec = AppSettings.View ? AppSettings.View->Font : AppSettings.Font;
-    font.lfHeight = spec.FontSize;
-    for (int i = 0; i < LF_FACESIZE - 1 && spec.FontName[i]; ++i) font.lfFaceName[i] = wchar_t(spec.FontName[i]);
-    return CreateFontIndirectW(&font);
+    HDC dc = GetDC(field);
+    HFONT font = CreateLetterFont(dc, spec.FontName, spec.FontSize, FW_DONTCARE, spec.FontAsciiBase);
+    if (dc) ReleaseDC(field, dc);
+    return font;
 }
 
 void SubclassSearchEdit(HWND field) {

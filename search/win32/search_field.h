@@ -17,8 +17,11 @@ constexpr wchar_t kSubclassErrorText[] = L"SubclassWindow() error";
 constexpr wchar_t kSubclassErrorCaption[] = L"Hebrew";
 
 // The field's font: the article's face, its FontSize value used directly as
-// the height (0 leaves the height to the font mapper). The caller deletes it.
-HFONT MakeSearchFieldFont();
+// the height (0 leaves the height to the font mapper), made as the article's
+// letters are, so that a face with only the Hebrew code page is not replaced
+// by another and a face without the letters gives way to one with them. The
+// caller deletes it.
+HFONT MakeSearchFieldFont(HWND field);
 
 // Installs SearchEditProc as the field's window procedure, remembering the one
 // it replaces; when the platform refuses, says "SubclassWindow() error" and

@@ -17,7 +17,7 @@
 #include "tools/book/book_records.h"
 
 inline std::map<uint16_t, std::vector<uint8_t>> BuiltBookArticleRecords() {
-    const std::filesystem::path generated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
+    const std::filesystem::path generated = std::filesystem::path(ORVENDEL_BOOK_BUILD_DIR) / "generated";
     std::map<uint16_t, std::vector<uint8_t>> records;
     if (!std::filesystem::is_directory(generated / "records")) return records;
     for (int id = kRecordIdBase + 1; id <= kRecordIdBase + kArticleCount; ++id) {

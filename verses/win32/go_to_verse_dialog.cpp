@@ -110,7 +110,7 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
     Dialog = GoToVerseState{};
     Dialog.Index = reinterpret_cast<const VerseIndex*>(parameter);
     HWND field = FieldOf(dialog);
-    Dialog.FieldFont = MakeSearchFieldFont();
+    Dialog.FieldFont = MakeSearchFieldFont(field);
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog.FieldFont), TRUE);
     SendMessageW(field, EM_LIMITTEXT, kFieldLimit, 0);
     const wchar_t empty[] = {kFieldOrderMark, 0};
