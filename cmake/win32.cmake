@@ -37,6 +37,16 @@ if(ORVENDEL_GENERATED_DIR)
     OBJECT_DEPENDS ${generated_files})
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ORVENDEL_GENERATED_DIR}")
 endif()
+# orvendel.exe is what runs and what is shipped: stripped. orvendel-debug.exe
+# keeps the symbols, for a debugger.
+add_custom_command(TARGET orvendel POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:orvendel> $<TARGET_FILE_DIR:orvendel>/orvendel-debug.exe
+  COMMAND ${CMAKE_STRIP} $<TARGET_FILE:orvendel>
+  VERBATIM)
+
+if(ORVENDEL_READER_ONLY)
+  return()
+endif()
 
 # GoogleTest from Debian's sources, for the Win32 test programs.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
