@@ -13,6 +13,9 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 struct AboutBoxState {
     HFONT LinkFont;
     WNDPROC PreviousLinkProc;
+    // F1 in the box, or in another dialog while it is open, asks the main
+    // window for the box again: there is only this one record for it.
+    bool Open;
 };
 AboutBoxState AboutBox;
 
@@ -98,9 +101,12 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 }
 
 void ShowAboutBox(HWND owner) {
+    if (AboutBox.Open) return;
+    AboutBox.Open = true;
     DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDialogProc,
                     0);
     // A box closed otherwise than by its commands keeps no font behind.
     if (AboutBox.LinkFont) DeleteObject(AboutBox.LinkFont);
     AboutBox.LinkFont = nullptr;
+    AboutBox.Open = false;
 }

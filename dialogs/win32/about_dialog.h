@@ -3,7 +3,8 @@
 #pragma once
 #include <windows.h>
 
-// Runs the box modally over owner until Escape, Enter or the close box.
+// Runs the box modally over owner until Escape, Enter or the close box; does
+// nothing while the box is open already.
 void ShowAboutBox(HWND owner);
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

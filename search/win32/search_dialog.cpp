@@ -8,6 +8,7 @@
 #include "search/win32/search_field.h"
 #include "settings/app_settings.h"
 #include "view/letter_codes.h"
+#include "view/win32/letter_font.h"
 
 namespace {
 
@@ -31,13 +32,15 @@ HWND FieldOf(HWND dialog) { return GetDlgItem(dialog, IDC_SEARCH_FIELD); }
 const FontSpec& ArticleFont() { return AppSettings.View ? AppSettings.View->Font : AppSettings.Font; }
 
 // The field's font: the article's face, its FontSize value used directly as
-// the height (0 leaves the height to the font mapper).
-HFONT MakeFieldFont() {
-    LOGFONTW font{};
+// the height (0 leaves the height to the font mapper), made as the article's
+// letters are, so that a face with only the Hebrew code page is not replaced
+// by another and a face without the letters gives way to one with them.
+HFONT MakeFieldFont(HWND field) {
     const FontSpec& spec = ArticleFont();
-    font.lfHeight = spec.FontSize;
-    for (int i = 0; i < LF_FACESIZE - 1 && spec.FontName[i]; ++i) font.lfFaceName[i] = wchar_t(spec.FontName[i]);
-    return CreateFontIndirectW(&font);
+    HDC dc = GetDC(field);
+    HFONT font = CreateLetterFont(dc, spec.FontName, spec.FontSize, FW_DONTCARE, spec.FontAsciiBase);
+    if (dc) ReleaseDC(field, dc);
+    return font;
 }
 
 // The stored pattern as display characters, in stored order: the Reverse step
@@ -61,7 +64,7 @@ BOOL OnInitDialog(HWND dialog) {
     const LONG units = GetDialogBaseUnits();
     Dialog.BaseUnitX = LOWORD(units);
     Dialog.BaseUnitY = HIWORD(units);
-    Dialog.FieldFont = MakeFieldFont();
+    Dialog.FieldFont = MakeFieldFont(field);
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog.FieldFont), TRUE);
     SendMessageW(field, EM_LIMITTEXT, kFieldLimit, 0);
     FillField(field);

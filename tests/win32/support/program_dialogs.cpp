@@ -8,6 +8,9 @@ struct DialogSearch {
     DWORD ProcessId;
     const wchar_t* Caption;
     HWND Found;
+    bool CountAll = false;   // go on past the first, counting
+    int WithControl = 0;     // a control the dialog must have (0: any dialog)
+    int Count = 0;
 };
 
 BOOL CALLBACK MatchDialog(HWND window, LPARAM searchAddress) {
@@ -19,19 +22,27 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM searchAddress) {
     wchar_t caption[256];
     GetClassNameW(window, className, 64);
     GetWindowTextW(window, caption, 256);
-    if (wcscmp(className, L"#32770") == 0 && wcscmp(caption, search->Caption) == 0) {
+    if (wcscmp(className, L"#32770") == 0 && wcscmp(caption, search->Caption) == 0 &&
+        (search->WithControl == 0 || GetDlgItem(window, search->WithControl))) {
         search->Found = window;
-        return FALSE;
+        ++search->Count;
+        return search->CountAll;
     }
     return TRUE;
 }
 
 }  // namespace
 
-HWND FindProgramDialog(DWORD processId, const wchar_t* caption) {
-    DialogSearch search{processId, caption, nullptr};
+HWND FindProgramDialog(DWORD processId, const wchar_t* caption, int withControl) {
+    DialogSearch search{processId, caption, nullptr, false, withControl};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.Found;
+}
+
+int CountProgramDialogs(DWORD processId, const wchar_t* caption, int withControl) {
+    DialogSearch search{processId, caption, nullptr, true, withControl};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.Count;
 }
 
 HWND WaitForProgramDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMs) {

@@ -9,8 +9,11 @@
 inline constexpr wchar_t kChooseFontCaption[] = L"Choose Font";
 inline constexpr wchar_t kChooseSectionCaption[] = L"Choose Section";
 
-// The visible dialog of the process with this caption, or null.
-HWND FindProgramDialog(DWORD processId, const wchar_t* caption);
+// The visible dialog of the process with this caption (and, with
+// withControl, a control of that id), or null.
+HWND FindProgramDialog(DWORD processId, const wchar_t* caption, int withControl = 0);
+// How many such dialogs are open.
+int CountProgramDialogs(DWORD processId, const wchar_t* caption, int withControl = 0);
 // Waits for such a dialog; null on timeout.
 HWND WaitForProgramDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMs = 10000);
 // Waits until the dialog window is gone; false on timeout.
