@@ -1,7 +1,6 @@
 #include "verses/article_verses.h"
 
-#include <algorithm>
-
+#include "verses/display_order.h"
 #include "view/article_view.h"
 #include "view/letter_codes.h"
 
@@ -24,20 +23,6 @@ uint32_t LetterValue(char c) {
         if (letter.Code == c) return letter.Value;
     return 0;
 }
-
-char Mirrored(char c) {
-    switch (c) {
-        case '(': return ')';
-        case ')': return '(';
-        case '[': return ']';
-        case ']': return '[';
-        case '<': return '>';
-        case '>': return '<';
-        default: return c;
-    }
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // One block within size bytes: its format byte and string.
 struct Block {
@@ -79,19 +64,7 @@ bool VerseNumberOf(const uint8_t* text, const Block& block, uint16_t* verse) {
 }  // namespace
 
 std::string ReadingOrder(const uint8_t* display, uint32_t length) {
-    std::string reading(display, display + length);
-    std::reverse(reading.begin(), reading.end());
-    for (char& c : reading) c = Mirrored(c);
-    for (auto run = reading.begin(); run != reading.end();) {
-        if (!IsDigit(*run)) {
-            ++run;
-            continue;
-        }
-        auto end = std::find_if_not(run, reading.end(), IsDigit);
-        std::reverse(run, end);
-        run = end;
-    }
-    return reading;
+    return TurnedOrder(std::string_view(reinterpret_cast<const char*>(display), length));
 }
 
 uint32_t HebrewNumeralValue(const std::string& letters) {
