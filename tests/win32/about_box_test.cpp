@@ -14,6 +14,7 @@
 
 #include "dialogs/product_version.h"
 #include "platform/maker_site.h"
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "tests/win32/support/dialog_template.h"
 #include "tests/win32/support/program_dialogs.h"
@@ -26,17 +27,10 @@ namespace {
 
 constexpr wchar_t kAboutCaption[] = L"Orvendel";
 
-std::wstring Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 std::string Narrow(const char16_t* text) {
     std::string narrow;
     for (; *text; ++text) narrow += char(*text);
     return narrow;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 class AboutBox : public ReaderTest {
@@ -68,9 +62,9 @@ TEST(AboutBoxTemplate, HoldsTitlePictureVersionNoticeAndLink) {
     const TemplateControl expected[] = {
         {-1, L"Static", L"Orvendel", child | SS_LEFT | SS_NOPREFIX, 0, 7, 7, 81, 8},
         {-1, L"Static", L"#" + std::to_wstring(IDB_ABOUT), child | SS_BITMAP, 0, 88, 7, 47, 20},
-        {-1, L"Static", L"Version " + Wide(kProductVersion), child | SS_LEFT, 0, 7, 24, 45, 8},
+        {-1, L"Static", L"Version " + std::wstring(AsWide(kProductVersion)), child | SS_LEFT, 0, 7, 24, 45, 8},
         {-1, L"Static", L"", child | SS_LEFT, 0, 7, 41, 80, 8},
-        {IDC_MAKER_LINK, L"Button", Wide(kMakerWebAddress), child | BS_OWNERDRAW | WS_TABSTOP, 0,
+        {IDC_MAKER_LINK, L"Button", std::wstring(AsWide(kMakerWebAddress)), child | BS_OWNERDRAW | WS_TABSTOP, 0,
          7, 58, 100, 8},
     };
     ASSERT_EQ(box->Controls.size(), std::size(expected));
@@ -97,11 +91,11 @@ TEST_F(AboutBox, F1OpensTheBoxWithItsVersionAndEscapeClosesIt) {
     EXPECT_EQ(GetWindow(box, GW_OWNER), Window());
     std::vector<std::wstring> texts;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        texts.push_back(TextOf(child));
+        texts.push_back(WindowText(child));
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0], L"Orvendel");
     EXPECT_EQ(texts[2], L"Version 1.84a");
-    EXPECT_EQ(texts[4], Wide(kMakerWebAddress));
+    EXPECT_EQ(texts[4], std::wstring(AsWide(kMakerWebAddress)));
 
     // The notice fits its one line, in the box's font as the dialog manager
     // makes it from the template.

@@ -61,12 +61,6 @@ bool Checked(HWND dialog, int buttonId) {
     return SendDlgItemMessageW(dialog, buttonId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::wstring WindowText(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 // Not box glyphs: the glyphs of a row of text come in many widths.
 void ExpectRealGlyphs(const Capture& capture, const RECT& area, const std::string& what) {
     std::map<int, int> glyphsOfWidth;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tests/win32/support/hebrew_text.h"
 #include "tests/win32/support/linux_command.h"
 
 namespace {
@@ -101,7 +102,11 @@ bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPa
     DeleteFileW(WinePath(outputUnixPath).c_str());
     const std::string command = "DISPLAY=" + display + " /usr/bin/xclip -selection clipboard -t " +
                                 target + " -o >" + ShellQuoted(outputUnixPath);
-    if (!RunLinuxCommand(command, outputUnixPath + ".log", 30000, failure)) return false;
+    const LinuxCommandResult run = RunLinuxCommand(command, 30000);
+    if (!run.Succeeded()) {
+        *failure = run.Failure;
+        return false;
+    }
     *bytes = ReadWholeFile(WinePath(outputUnixPath));
     return true;
 }
@@ -125,24 +130,18 @@ bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::s
         "-env:UserInstallation=file://" + dir + "/word-processor-profile "
         "--convert-to 'txt:Text (encoded):UTF8' --outdir " + ShellQuoted(dir) + " " +
         ShellQuoted(rtfUnixPath);
-    if (!RunLinuxCommand(command, dir + "/" + base + ".soffice.log", 120000, failure)) {
-        *failure = "the word processor could not convert the document: " + *failure;
+    const LinuxCommandResult run = RunLinuxCommand(command, 120000);
+    if (!run.Succeeded()) {
+        *failure = "the word processor could not convert the document: " + run.Failure;
         return false;
     }
     *text = ReadWholeFile(WinePath(txt));
     if (text->empty()) {
         *failure = "the word processor wrote no text for " + rtfUnixPath + ": " +
-                   ReadWholeFile(WinePath(dir + "/" + base + ".soffice.log"));
+                   run.Errors + run.Output;
         return false;
     }
     if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) text->erase(0, 3);
     return true;
 }
 
-std::u16string FromUtf8(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-    std::wstring wide(size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
-    return std::u16string(wide.begin(), wide.end());
-}

@@ -26,5 +26,3 @@ bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPa
 // without its byte-order mark. False with *failure when it cannot start or
 // convert.
 bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::string* failure);
-
-std::u16string FromUtf8(const std::string& bytes);
