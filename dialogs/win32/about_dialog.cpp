@@ -69,6 +69,11 @@ INT_PTR OnInitDialog(HWND dialog) {
     return FALSE;   // the box asks for no default focus
 }
 
+INT_PTR OnDestroy() {
+    DeleteDialogObject(&State.LinkFont);
+    return FALSE;
+}
+
 // The link's text in blue on the dialog's background, nothing else.
 INT_PTR OnDrawItem(HWND dialog, WPARAM controlId, LPARAM lParam) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -91,11 +96,6 @@ INT_PTR OnCommand(HWND dialog, int command) {
             OpenMakerSite(GetDlgItem(dialog, IDC_MAKER_LINK));
             return TRUE;
     }
-    return FALSE;
-}
-
-INT_PTR OnDestroy() {
-    DeleteDialogObject(&State.LinkFont);
     return FALSE;
 }
 

@@ -73,6 +73,11 @@ INT_PTR OnInitDialog(HWND dialog) {
     return TRUE;   // the focus goes to the field, the first tab stop
 }
 
+INT_PTR OnDestroy() {
+    DeleteDialogObject(&State.FieldFont);
+    return FALSE;
+}
+
 void OnOk(HWND dialog) {
     HWND field = FieldOf(dialog);
     wchar_t text[kFieldMaxCharacters + 1] = {};
@@ -109,11 +114,6 @@ INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 INT_PTR OnLButtonDown(HWND dialog, LPARAM lParam) {
     PictureKeyAt(dialog, ClickX(lParam), ClickY(lParam));
     return TRUE;
-}
-
-INT_PTR OnDestroy() {
-    DeleteDialogObject(&State.FieldFont);
-    return FALSE;
 }
 
 INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
