@@ -244,6 +244,7 @@ INT_PTR CALLBACK ChooseSectionProc(HWND dialog, UINT message, WPARAM wParam, LPA
 uint16_t ChooseSection(HWND owner, uint16_t currentArticle, const FontSpec* fontSpec) {
     ChooseSectionRequest request{currentArticle, {}};
     if (fontSpec) request.Font = *fontSpec;
-    RunDialog(IDD_CHOOSE_SECTION, owner, ChooseSectionProc, &request);
+    // A dialog that could not be made chose nothing: the current article stays.
+    if (RunDialog(IDD_CHOOSE_SECTION, owner, ChooseSectionProc, &request) == -1) return currentArticle;
     return State.SectionResult;
 }
