@@ -23,6 +23,7 @@
 #include "platform/allocation.h"
 #include "platform/ports.h"
 #include "platform/record_source.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
 #include "tests/win32/support/book_articles.h"
@@ -69,7 +70,7 @@ private:
 class QuietMessages : public MessagePort {
 public:
     int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
+        std::fprintf(stderr, "message: %ls\n", AsWide(text));
         return kIdOk;
     }
 };
@@ -223,7 +224,7 @@ int main(int argc, char** argv) {
     HeldArticle article = LoadArticle(largest);
     HeldArticle joined = JoinedArticle();
     HeldArticle next = LoadArticle(kHeldArticles + 1);
-    const UINT richText = RegisterClipboardFormatW(reinterpret_cast<const wchar_t*>(kRichTextFormatName));
+    const UINT richText = RegisterClipboardFormatW(AsWide(kRichTextFormatName));
     std::printf("largest article: %d, %zu bytes decompressed; joined article %u bytes; article %d appended\n",
                 largest, largestSize, joined.Size - kRecordTerminators, kHeldArticles + 1);
 

@@ -17,6 +17,7 @@
 
 #include "bench/win32/timing_support.h"
 #include "platform/allocation.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "platform/ports.h"
 #include "store/record_loader.h"
@@ -73,7 +74,7 @@ private:
 class QuietMessages : public MessagePort {
 public:
     int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
+        std::fprintf(stderr, "message: %ls\n", AsWide(text));
         return kIdOk;
     }
 };
@@ -324,7 +325,7 @@ int main(int argc, char** argv) {
         memoryDevice.SelectFont(previous);
         memoryDevice.DeleteFont(probe);
         std::printf("font %ls %d pt (asked for %ls), %d dpi; view %d x %d\n", face, kPointSize,
-                    reinterpret_cast<const wchar_t*>(kFace), memoryDevice.PixelsPerInchY(),
+                    AsWide(kFace), memoryDevice.PixelsPerInchY(),
                     kViewRect.Right - kViewRect.Left, kViewRect.Bottom - kViewRect.Top);
     }
 

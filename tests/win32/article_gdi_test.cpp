@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/allocation.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "platform/ports.h"
 #include "store/record_loader.h"
@@ -92,7 +93,7 @@ protected:
         FontHandle previous = SelectFormatFont(view_, format);
         const char16_t* units = LettersToDisplay(view_->Text + offset, count, &SharedConversion);
         SIZE size{};
-        GetTextExtentPoint32W(canvas_.Dc(), reinterpret_cast<const wchar_t*>(units), count, &size);
+        GetTextExtentPoint32W(canvas_.Dc(), AsWide(units), count, &size);
         device_.SelectFont(previous);
         return size.cx;
     }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "tests/win32/support/article_view_rect.h"
@@ -348,7 +349,7 @@ TEST_F(FirstRun, FreshRegistryAsksOnceAndNeverAgainOnceAFaceIsStored) {
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), Window());
     // What the article is drawn in is what the dialog offers.
     EXPECT_EQ(Selection(dialog, IDC_FONT_FACES),
-              std::wstring(reinterpret_cast<const wchar_t*>(kFallbackFaceName)));
+              std::wstring(AsWide(kFallbackFaceName)));
     EXPECT_EQ(Selection(dialog, IDC_FONT_SIZES), std::to_wstring(kFallbackFontSize));
     Pick(dialog, IDC_FONT_FACES, L"Frank Ruehl CLM");
     Press(dialog, IDOK);
