@@ -5,7 +5,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR} -I${CMAKE_SOURCE_DIR
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-set(WIN32_LIBS comctl32 comdlg32 gdi32 user32 advapi32 shell32)
+set(WIN32_LIBS comctl32 comdlg32 gdi32 user32 advapi32 shell32 winspool)
 
 # Platform implementations of the core's interfaces (GDI device, registry
 # store, resource records, message boxes): every .cpp in a win32/ subfolder.

@@ -42,3 +42,18 @@ const char16_t* PageSetupErrorMessage(uint32_t code) {
         if (error.Code == code) return error.Message;
     return nullptr;
 }
+
+FailedPageSetupStep StepAfterFailedPageSetup(uint32_t code, bool offeredStoredPrinter) {
+    if (code == 0) return FailedPageSetupStep::Cancelled;
+    switch (code) {
+        case 0x1004:   // PDERR_LOADDRVFAILURE: the stored printer's driver is gone
+        case 0x1005:   // PDERR_GETDEVMODEFAIL: its driver refuses the stored settings
+        case 0x1009:   // PDERR_DNDMMISMATCH
+        case 0x100A:   // PDERR_CREATEICFAILURE: the stored printer cannot be reached
+        case 0x100B:   // PDERR_PRINTERNOTFOUND
+        case 0x100C:   // PDERR_DEFAULTDIFFERENT
+            if (offeredStoredPrinter) return FailedPageSetupStep::RetryFromDefaultPrinter;
+            break;
+    }
+    return FailedPageSetupStep::ShowError;
+}

@@ -32,9 +32,11 @@ size_t ComposeRichDocument(char* document, const char* old, size_t oldLength, co
         while (kept > 0 && IsTrailingSpace(old[kept - 1])) --kept;
         if (kept > 0 && old[kept - 1] == '}') --kept;
         at = Append(at, old, kept);
+        at = Append(at, kRtfAppendedGroupOpen, sizeof kRtfAppendedGroupOpen - 1);
         at = Append(at, kRtfSeparator, kRtfSeparatorLength);
     }
     at = Append(at, body, bodyLength);
+    if (oldLength != 0) at = Append(at, kRtfAppendedGroupClose, sizeof kRtfAppendedGroupClose - 1);
     at = Append(at, kRtfClosing, kRtfClosingLength);
     *at = 0;
     return size_t(at - document);

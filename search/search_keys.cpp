@@ -11,6 +11,12 @@ const HebrewKeyTableRecord HebrewKeyTable = {
 bool MappedCharacter(char16_t c, int32_t fontAsciiBase, char16_t* mapped) {
     if ((c >= u'0' && c <= u'9') || c < 0x20) return false;
     *mapped = c;
+    // A letter typed on a Hebrew layout stands for the same letter as its
+    // mapped Latin key: the font's character for it.
+    if (c >= kUnicodeBase && c <= kUnicodeBase + (kLastLetterCode - kFirstLetterCode)) {
+        *mapped = char16_t(fontAsciiBase + (c - kUnicodeBase));
+        return true;
+    }
     if (c > 0xFF) return true;
     const char key = (c >= u'A' && c <= u'Z') ? char(c - u'A' + u'a') : char(c);
     for (int i = 0; HebrewKeyTable.Keys[i] != 0; ++i) {

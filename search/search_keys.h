@@ -16,8 +16,9 @@ constexpr uint8_t kLastWindows1255Letter = 0xFA;
 
 // The character a typed character c becomes while the mapping is on; false
 // when the field's own handling takes it (digits, control characters).
-// Capitals map as their small letters; a character above 0xFF (typed on a
-// Hebrew keyboard layout) and a character without a key stay as they are.
+// Capitals map as their small letters; a Hebrew letter (typed on a Hebrew
+// keyboard layout) becomes the font's character for that letter; any other
+// character above 0xFF and a character without a key stay as they are.
 bool MappedCharacter(char16_t c, int32_t fontAsciiBase, char16_t* mapped);
 
 // The keyboard picture: 154 x 95 pixels, three rows of nine 17 x 25 keys (the

@@ -163,21 +163,23 @@ ShownEntry* SaveShownEntries(const IndexView* view) {
     return list;
 }
 
+// The layout sets Shown and Open afresh from the contents, so the shown rows
+// are put back exactly as they were: a section the user closed stays closed,
+// and rows outside the list are hidden.
 int32_t RestoreShownEntries(IndexView* view, const ShownEntry* list) {
     if (!HasRows(view) || !list) return kNoView;
-    IndexRow* p = view->Rows;
-    for (const ShownEntry* pair = list; pair->Key != 0; ++pair) {
-        const uint8_t mask = uint8_t(pair->Open | kEntryShown);
-        while (p->Flags != 0 && p->Key != pair->Key) ++p;
-        if (p->Flags == 0) break;
-        for (;; ++p) {
-            if ((p->Flags & mask) != mask) {
-                if (!IsShown(*p)) ++view->ShownRowCount;
-                p->Flags |= mask;
-            }
-            if ((p + 1)->Flags == 0 || (p + 1)->Key != pair->Key) break;
+    const ShownEntry* pair = list;
+    uint16_t shown = 0;
+    for (IndexRow* p = view->Rows; p->Flags != 0; ++p) {
+        if (pair->Key != 0 && p->Key == pair->Key) {
+            p->Flags = uint8_t((p->Flags & ~kEntryOpen) | kEntryShown | (pair->Open & kEntryOpen));
+            ++shown;
+            if ((p + 1)->Flags == 0 || (p + 1)->Key != pair->Key) ++pair;
+        } else {
+            p->Flags &= uint8_t(~kEntryShown);
         }
     }
+    view->ShownRowCount = shown;
     ComputeMaxTopRow(view);
     return 0;
 }

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# A print queue for a test run: CUPS with a PDF printer as the default.
+# A print queue for a test run: CUPS with a PDF printer as the default, and a
+# second PDF printer whose name is longer than a device mode's name field
+# holds (31 characters), for the tests to choose.
 #   cups-session.sh start STATE_DIR   cupsd running (started here when none
-#                                     runs), the PDF printer added once and
-#                                     made the default; prints where its PDFs go
+#                                     runs), the PDF printers added once and
+#                                     the first made the default; prints
+#                                     where their PDFs go
 #   cups-session.sh stop STATE_DIR    ends this run's use; stops cupsd only
 #                                     when this script started it and no other
 #                                     run still uses it
@@ -12,6 +15,7 @@ set -u
 command=$1
 state=$2
 PRINTER=Orvendel_PDF
+LONG_NAME_PRINTER=Orvendel_PDF_queue_with_a_long_printer_name
 PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 shared=/tmp/orvendel-cups
 lease="$shared/leases/$(printf '%s' "$state" | md5sum | cut -c1-16)"
@@ -42,13 +46,16 @@ start() {
     scheduler_running || { echo "cupsd did not come up" >&2; return 1; }
     pgrep -x cupsd | head -n 1 >"$shared/started-cupsd"
   fi
-  if ! lpstat -p "$PRINTER" >/dev/null 2>&1; then
-    # Label=1: every PDF is named after its job number, so no job overwrites another.
-    lpadmin -p "$PRINTER" -E -v cups-pdf:/ -P "$PPD" -o printer-error-policy=abort-job -o Label=1 ||
-      { echo "the PDF printer could not be added" >&2; return 1; }
-  fi
-  cupsenable "$PRINTER" >/dev/null 2>&1
-  cupsaccept "$PRINTER" >/dev/null 2>&1
+  local queue
+  for queue in "$PRINTER" "$LONG_NAME_PRINTER"; do
+    if ! lpstat -p "$queue" >/dev/null 2>&1; then
+      # Label=1: every PDF is named after its job number, so no job overwrites another.
+      lpadmin -p "$queue" -E -v cups-pdf:/ -P "$PPD" -o printer-error-policy=abort-job -o Label=1 ||
+        { echo "the PDF printer $queue could not be added" >&2; return 1; }
+    fi
+    cupsenable "$queue" >/dev/null 2>&1
+    cupsaccept "$queue" >/dev/null 2>&1
+  done
   if ! lpstat -d 2>/dev/null | grep -q ": $PRINTER\$"; then
     lpadmin -d "$PRINTER" || { echo "the PDF printer could not be made the default" >&2; return 1; }
   fi
@@ -56,7 +63,8 @@ start() {
   mkdir -p "$state"
   touch "$lease"
   pdf_directory >"$state/pdf-directory"
-  echo "print queue ready: $PRINTER (default), PDFs in $(pdf_directory)"
+  printf '%s\n' "$LONG_NAME_PRINTER" >"$state/long-name-printer"
+  echo "print queues ready: $PRINTER (default) and $LONG_NAME_PRINTER, PDFs in $(pdf_directory)"
 }
 
 stop() {

@@ -18,6 +18,10 @@ struct AboutBoxState {
 };
 AboutBoxState State;
 
+// F1 in the box, or in another dialog while it is open, asks the main window
+// for the box again: there is only one box, so such a request does nothing.
+bool BoxOpen = false;
+
 // The button's own procedure, kept across openings.
 WNDPROC PreviousLinkProc = nullptr;
 
@@ -111,4 +115,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void ShowAboutBox(HWND owner) { RunDialog(IDD_ABOUT, owner, AboutDialogProc, nullptr); }
+void ShowAboutBox(HWND owner) {
+    if (BoxOpen) return;
+    BoxOpen = true;
+    RunDialog(IDD_ABOUT, owner, AboutDialogProc, nullptr);
+    BoxOpen = false;
+}

@@ -3,5 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// Runs the box modally over owner until Escape, Enter or the close box.
+// Runs the box modally over owner until Escape, Enter or the close box; does
+// nothing while the box is open already.
 void ShowAboutBox(HWND owner);

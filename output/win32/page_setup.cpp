@@ -1,9 +1,11 @@
 // Page setup and the opening of a print job.
 #include <windows.h>
 #include <commdlg.h>
+#include <winspool.h>
 
 #include <cstring>
 #include <cwchar>
+#include <string>
 #include <vector>
 
 #include "output/page_setup_errors.h"
@@ -44,6 +46,32 @@ void KeepAfterFailure(HGLOBAL current, HGLOBAL offered) {
     if (current) GlobalFree(current);
 }
 
+// The installed printer a device mode's name stands for. The name field holds
+// only the first CCHDEVICENAME - 1 characters of a longer name; such a name is
+// completed from the printers whose names begin with it (the default printer
+// first, when it is one of them). Else the name as it stands.
+std::wstring InstalledPrinterName(const wchar_t* device) {
+    const size_t length = wcslen(device);
+    if (length < CCHDEVICENAME - 1) return device;
+    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    DWORD bytes = 0, count = 0;
+    EnumPrintersW(flags, nullptr, 4, nullptr, 0, &bytes, &count);
+    if (bytes == 0) return device;
+    std::vector<BYTE> buffer(bytes);
+    if (!EnumPrintersW(flags, nullptr, 4, buffer.data(), bytes, &bytes, &count)) return device;
+    wchar_t defaultName[256] = {};
+    DWORD defaultUnits = 256;
+    if (!GetDefaultPrinterW(defaultName, &defaultUnits)) defaultName[0] = 0;
+    const auto* printers = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+    std::wstring found;
+    for (DWORD i = 0; i < count; ++i) {
+        const wchar_t* name = printers[i].pPrinterName;
+        if (!name || wcsncmp(name, device, length) != 0) continue;
+        if (found.empty() || wcscmp(name, defaultName) == 0) found = name;
+    }
+    return found.empty() ? std::wstring(device) : found;
+}
+
 // The printer a device mode is for, by name, as page setup takes it beside the
 // device mode: without it the dialog (Wine's) starts from the default printer
 // and drops the device mode offered.
@@ -51,12 +79,13 @@ HGLOBAL DeviceNamesFor(HGLOBAL devMode) {
     if (!devMode) return nullptr;
     auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode));
     if (!mode) return nullptr;
-    wchar_t device[CCHDEVICENAME + 1] = {};
-    std::memcpy(device, mode->dmDeviceName, sizeof mode->dmDeviceName);
+    wchar_t field[CCHDEVICENAME + 1] = {};
+    std::memcpy(field, mode->dmDeviceName, sizeof mode->dmDeviceName);
     GlobalUnlock(devMode);
+    const std::wstring device = InstalledPrinterName(field);
     static const wchar_t kDriver[] = L"winspool";
     const size_t driverUnits = sizeof kDriver / sizeof kDriver[0];
-    const size_t deviceUnits = wcslen(device) + 1;
+    const size_t deviceUnits = device.size() + 1;
     const size_t headerUnits = sizeof(DEVNAMES) / sizeof(wchar_t);
     const size_t units = headerUnits + driverUnits + deviceUnits + 1;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, units * sizeof(wchar_t));
@@ -72,7 +101,7 @@ HGLOBAL DeviceNamesFor(HGLOBAL devMode) {
     names->wDeviceOffset = WORD(headerUnits + driverUnits);
     names->wOutputOffset = WORD(headerUnits + driverUnits + deviceUnits);
     std::memcpy(characters + names->wDriverOffset, kDriver, sizeof kDriver);
-    std::memcpy(characters + names->wDeviceOffset, device, deviceUnits * sizeof(wchar_t));
+    std::memcpy(characters + names->wDeviceOffset, device.c_str(), deviceUnits * sizeof(wchar_t));
     GlobalUnlock(block);
     return block;
 }
@@ -93,15 +122,35 @@ PAGESETUPDLGW PageSetupDescription(HGLOBAL devMode) {
     return setup;
 }
 
-// Stores the whole block and makes the printer's device context from it.
-HDC PrinterFromDevMode(HGLOBAL block) {
+// The printer's whole name from page setup's device names block; empty when
+// there is none.
+std::wstring DeviceNameOf(HGLOBAL devNames) {
+    if (!devNames) return {};
+    const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames));
+    if (!names) return {};
+    const size_t units = GlobalSize(devNames) / sizeof(wchar_t);
+    const wchar_t* characters = reinterpret_cast<const wchar_t*>(names);
+    std::wstring device;
+    for (size_t i = names->wDeviceOffset; i < units && characters[i] != 0; ++i) device += characters[i];
+    GlobalUnlock(devNames);
+    return device;
+}
+
+// Stores the whole block and makes the printer's device context from it, for
+// the printer named in the device names block: the device mode's own name
+// field holds at most 31 characters of it.
+HDC PrinterFromDevMode(HGLOBAL block, HGLOBAL devNames) {
     auto* mode = static_cast<DEVMODEW*>(GlobalLock(block));
     if (!mode) return nullptr;
     WriteBytes(kValueDevMode, mode, GlobalSize(block));
-    // The name field need not end within itself.
-    wchar_t device[CCHDEVICENAME + 1] = {};
-    std::memcpy(device, mode->dmDeviceName, sizeof mode->dmDeviceName);
-    HDC dc = CreateDCW(nullptr, device, nullptr, mode);
+    std::wstring device = DeviceNameOf(devNames);
+    if (device.empty()) {
+        // The name field need not end within itself.
+        wchar_t field[CCHDEVICENAME + 1] = {};
+        std::memcpy(field, mode->dmDeviceName, sizeof mode->dmDeviceName);
+        device = InstalledPrinterName(field);
+    }
+    HDC dc = CreateDCW(nullptr, device.c_str(), nullptr, mode);
     GlobalUnlock(block);
     return dc;
 }
@@ -146,9 +195,10 @@ HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margin
     const bool shown = ask || !offered;
     bool chosen = !shown || PageSetupDlgW(&setup);
     DWORD code = chosen ? 0 : CommDlgExtendedError();
-    if (!chosen && code != 0 && offered) {
-        // The printer set up last time may be gone: page setup starts again
-        // from the default printer rather than refusing to print at all.
+    if (!chosen && StepAfterFailedPageSetup(code, offered != nullptr) ==
+                       FailedPageSetupStep::RetryFromDefaultPrinter) {
+        // The printer set up last time is gone or changed: page setup starts
+        // again from the default printer rather than refusing to print at all.
         KeepAfterFailure(setup.hDevMode, offered);
         if (setup.hDevNames) GlobalFree(setup.hDevNames);
         offered = nullptr;
@@ -166,14 +216,13 @@ HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margin
         }
         return nullptr;
     }
-    if (setup.hDevNames) GlobalFree(setup.hDevNames);
-
     HDC dc = nullptr;
     if (setup.hDevMode) {
         if (shown) RememberDevMode(setup.hDevMode, offered);
-        dc = PrinterFromDevMode(setup.hDevMode);
+        dc = PrinterFromDevMode(setup.hDevMode, setup.hDevNames);
         if (!shown) GlobalFree(setup.hDevMode);
     }
+    if (setup.hDevNames) GlobalFree(setup.hDevNames);
     if (!dc) {
         ShowFailure(kPrinterFailedMessage, kPrinterFailedCaption);
         return nullptr;

@@ -66,7 +66,7 @@ void PictureKeyAt(HWND dialog, int x, int y) {
 
 INT_PTR OnInitDialog(HWND dialog) {
     State = SearchDialogState{};
-    State.FieldFont = CreateSearchFieldFont();
+    State.FieldFont = CreateSearchFieldFont(FieldOf(dialog));
     wchar_t text[kFieldMaxCharacters + 1] = {};
     StoredPatternText(text);
     SetUpSearchField(FieldOf(dialog), State.FieldFont, kFieldMaxCharacters, text);

@@ -8,6 +8,7 @@
 #include "search/search_keys.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
+#include "view/win32/letter_font.h"
 
 namespace {
 
@@ -146,12 +147,12 @@ void SubclassSearchEdit(HWND field) {
 
 }  // namespace
 
-HFONT CreateSearchFieldFont() {
-    LOGFONTW font{};
+HFONT CreateSearchFieldFont(HWND field) {
     const FontSpec& spec = AppSettings.View ? AppSettings.View->Font : AppSettings.Font;
-    font.lfHeight = spec.FontSize;
-    for (int i = 0; i < LF_FACESIZE - 1 && spec.FontName[i]; ++i) font.lfFaceName[i] = wchar_t(spec.FontName[i]);
-    return CreateFontIndirectW(&font);
+    HDC dc = GetDC(field);
+    HFONT font = CreateLetterFont(dc, spec.FontName, spec.FontSize, FW_DONTCARE, spec.FontAsciiBase);
+    if (dc) ReleaseDC(field, dc);
+    return font;
 }
 
 void SetUpSearchField(HWND field, HFONT font, int maxCharacters, const wchar_t* text) {

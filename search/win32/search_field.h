@@ -14,9 +14,11 @@ constexpr wchar_t kFieldOrderMark = 0x202D;
 constexpr int kFieldMaxCharacters = 33;
 
 // The field's font: the article's face, its FontSize value used directly as
-// the height (0 leaves the height to the font mapper). The dialog deletes it
-// in its OnDestroy.
-HFONT CreateSearchFieldFont();
+// the height (0 leaves the height to the font mapper), made as the article's
+// letters are, so that a face with only the Hebrew code page is not replaced
+// by another and a face without the letters gives way to one with them. The
+// dialog deletes it in its OnDestroy.
+HFONT CreateSearchFieldFont(HWND field);
 // Makes field (an EDIT control) a search field: font, room for maxCharacters
 // and the mark, text (display order, without the mark) shown behind the mark,
 // the mapped keys. Its dialog hands the field's EN_CHANGE to

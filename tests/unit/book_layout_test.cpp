@@ -23,7 +23,7 @@
 #include "view/line_runs.h"
 
 namespace {
-const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
+const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BOOK_BUILD_DIR) / "generated";
 
 struct StringSpan {
     uint8_t Format;

@@ -22,8 +22,8 @@
 #include "tools/book/hebrew_numerals.h"
 
 namespace {
-const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
-const std::filesystem::path kSource = std::filesystem::path(ORVENDEL_BINARY_DIR) / "book-source/package/wlc";
+const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BOOK_BUILD_DIR) / "generated";
+const std::filesystem::path kSource = std::filesystem::path(ORVENDEL_BOOK_BUILD_DIR) / "book-source/package/wlc";
 
 std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -22,7 +22,7 @@
 #include "view/letter_codes.h"
 
 namespace {
-const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
+const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BOOK_BUILD_DIR) / "generated";
 
 std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -168,7 +168,8 @@ TEST_F(ClipboardCopy, AppendingRichTextTwiceKeepsOneHeaderAStarRowBeforeEachLate
     const std::string document = clipboard().RichText();
     EXPECT_EQ(Occurrences(document, kRtfHeader), 1u);
     EXPECT_EQ(Occurrences(document, kRtfSeparator), 2u);
-    EXPECT_EQ(Occurrences(document, "}"), 4u);   // three in the header's tables, one closing
+    // Three in the header's tables, one for each appended article's group, one closing.
+    EXPECT_EQ(Occurrences(document, "}"), 6u);
     EXPECT_EQ(document.substr(document.size() - 3), "}\r\n");
     const size_t first = document.find("\\u1488\\u1489");
     const size_t second = document.find("\\u1490");

@@ -15,7 +15,7 @@
 #include "tools/book/book_records.h"
 
 namespace {
-const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BINARY_DIR) / "generated";
+const std::filesystem::path kGenerated = std::filesystem::path(ORVENDEL_BOOK_BUILD_DIR) / "generated";
 
 class IndexBook : public IndexFixture {
 protected:

@@ -171,6 +171,23 @@ TEST_F(IndexTree, ANarrowerViewKeepsTheOpenSections) {
     EXPECT_TRUE(view->Rows[0].Flags & kEntryOpen);
 }
 
+TEST_F(IndexTree, AClosedBookmarksGroupStaysClosedThroughARelayout) {
+    SetBookmarks({3, 4});
+    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), kReleasePrevious), kLayoutDone);
+    ASSERT_TRUE(view->Rows[0].Flags & kEntryOpen) << "the group starts open";
+    const Texts open = ShownTexts();
+    ToggleSection(view, &view->Rows[0]);
+    const Texts closed = ShownTexts();
+    ASSERT_EQ(closed.size(), open.size() - 2);
+    ShownEntry* snapshot = SaveShownEntries(view);
+    ASSERT_EQ(ResizeIndexView(view, view->Width, view->Height + 20), kLayoutDone);
+    EXPECT_EQ(RestoreShownEntries(view, snapshot), 0);
+    PlainFree(snapshot);
+    EXPECT_EQ(ShownTexts(), closed);
+    EXPECT_FALSE(view->Rows[0].Flags & kEntryOpen);
+    EXPECT_EQ(view->ShownRowCount, int32_t(closed.size()));
+}
+
 TEST_F(IndexTree, WithoutContentsNothingIsSavedOrRestored) {
     IndexView* empty = CreateIndexView(&device, &kListArea, nullptr, 0);
     EXPECT_EQ(SaveShownEntries(empty), nullptr);

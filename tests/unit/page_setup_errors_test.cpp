@@ -50,4 +50,22 @@ TEST(PageSetupErrors, OtherCodesHaveNone) {
     EXPECT_EQ(PageSetupErrorMessage(0x3001), nullptr);
 }
 
+
+// Page setup with the printer stored last time: only the errors that say that
+// printer is gone or does not match its settings start one more dialog from
+// the default printer; whatever that dialog then says is shown, once.
+TEST(PageSetupErrors, OnlyAMissingOrMismatchedStoredPrinterIsTriedAgainFromTheDefault) {
+    using Step = FailedPageSetupStep;
+    for (uint32_t gone : {0x1004u, 0x1005u, 0x1009u, 0x100Au, 0x100Bu, 0x100Cu}) {
+        EXPECT_EQ(StepAfterFailedPageSetup(gone, true), Step::RetryFromDefaultPrinter) << std::hex << gone;
+        EXPECT_EQ(StepAfterFailedPageSetup(gone, false), Step::ShowError) << "no third dialog, " << std::hex << gone;
+    }
+    for (uint32_t other : {0x0001u, 0x0002u, 0x0009u, 0x000Au, 0x1001u, 0x1006u, 0x1007u, 0x1008u, 0xFFFFu, 0x4242u}) {
+        EXPECT_EQ(StepAfterFailedPageSetup(other, true), Step::ShowError) << "no second dialog, " << std::hex << other;
+        EXPECT_EQ(StepAfterFailedPageSetup(other, false), Step::ShowError) << std::hex << other;
+    }
+    EXPECT_EQ(StepAfterFailedPageSetup(0, true), Step::Cancelled);
+    EXPECT_EQ(StepAfterFailedPageSetup(0, false), Step::Cancelled);
+}
+
 }  // namespace

@@ -133,21 +133,24 @@ TEST(RtfDocument, ANewDocumentIsHeaderBodyClosing) {
     EXPECT_EQ(document.substr(0, length), kRtfHeader + body + kRtfClosing);
 }
 
-TEST(RtfDocument, AnAppendedArticleReplacesTheOldClosingWithTheSeparator) {
-    const std::string old = std::string(kRtfHeader) + "A\\par\\par\r\n}\r\n \t\r\n";
-    const std::string body = "B\\par\\par\r\n";
+// Another program's document need not say \uc0: the appended article says it
+// in a group of its own, so that no letter's escape swallows what follows.
+TEST(RtfDocument, AnAppendedArticleReplacesTheOldClosingWithTheSeparatorInAGroupOfItsOwn) {
+    const std::string old = "{\\rtf1\\ansi A\\par\r\n}\r\n \t\r\n";
+    const std::string body = "\\u1489 B\\par\\par\r\n";
     std::string document(RichDocumentSize(body.size(), old.size()), '#');
     const size_t length = ComposeRichDocument(document.data(), old.data(), old.size(), body.data(), body.size());
     EXPECT_LT(length, document.size());
-    EXPECT_EQ(document.substr(0, length),
-              std::string(kRtfHeader) + "A\\par\\par\r\n" + kRtfSeparator + body + kRtfClosing);
+    EXPECT_EQ(document.substr(0, length), "{\\rtf1\\ansi A\\par\r\n{\\pard\\rtlpar\\uc0" +
+                                              std::string(kRtfSeparator) + body + "}" + kRtfClosing);
 }
 
 TEST(RtfDocument, OnlyTheLastBraceIsTakenOff) {
     const std::string old = "{\\rtf1 x}}";
     std::string document(RichDocumentSize(2, old.size()), '#');
     const size_t length = ComposeRichDocument(document.data(), old.data(), old.size(), "B\n", 2);
-    EXPECT_EQ(document.substr(0, length), std::string("{\\rtf1 x}") + kRtfSeparator + "B\n" + kRtfClosing);
+    EXPECT_EQ(document.substr(0, length),
+              std::string("{\\rtf1 x}") + kRtfAppendedGroupOpen + kRtfSeparator + "B\n}" + kRtfClosing);
 }
 
 TEST(RtfDocument, ADocumentIsRecognisedByItsOpening) {

@@ -56,10 +56,17 @@ TEST(SearchKeys, DigitsAndControlCharactersAreLeftToTheField) {
     EXPECT_FALSE(MappedCharacter(u'\r', kUnicodeBase, &out));
 }
 
-TEST(SearchKeys, CharactersAboveTheLatinRangeGoInUnchanged) {
-    // A Hebrew layout types the letters themselves; U+0174 is not 't' either.
-    EXPECT_EQ(Mapped(u'\u05D0'), u'\u05D0');
-    EXPECT_EQ(Mapped(u'\u0174'), u'\u0174');
+// A Hebrew layout types the letters themselves: each stands for its letter
+// at the font's base, as the Latin key of that letter does.
+TEST(SearchKeys, LettersTypedOnAHebrewLayoutAreTheFontsLetters) {
+    for (int32_t base : {kUnicodeBase, kWindows1255Base, kLatinBase}) {
+        EXPECT_EQ(Mapped(u'\u05D0', base), Mapped(u't', base)) << base;   // alef
+        EXPECT_EQ(Mapped(u'\u05E9', base), Mapped(u'a', base)) << base;   // shin
+        EXPECT_EQ(Mapped(u'\u05EA', base), Mapped(u',', base)) << base;   // tav
+    }
+    EXPECT_EQ(Mapped(u'\u05D0', kLatinBase), u'a') << "letter code 0x61";
+    EXPECT_EQ(Mapped(u'\u0174'), u'\u0174') << "U+0174 is not 't' either";
+    EXPECT_EQ(Mapped(u'\u05EB'), u'\u05EB');
 }
 
 TEST(SearchKeys, PictureKeysCountFromTheTopRight) {

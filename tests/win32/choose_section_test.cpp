@@ -234,6 +234,44 @@ TEST_F(ChooseSectionDialog, ABookmarkedArticleShowsItsBookmarkAndLeavesItsChapte
     EXPECT_EQ(ReadSettingDword(kValueLesson), kArticle);
 }
 
+// Closing the bookmarks group makes the list fit: the scroll bar goes (which
+// resizes the client area), and the group stays closed through that and
+// through the user's resizes.
+TEST_F(ChooseSectionDialog, AClosedBookmarksGroupStaysClosedThroughResizes) {
+    std::vector<uint16_t> bookmarks;
+    for (uint16_t article = 2; article <= 41; ++article) bookmarks.push_back(article);
+    WriteSettingDword(kValueLesson, 1);
+    WriteBookmarks(bookmarks);
+    LaunchReader();
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_GT(DialogState(dialog).ScrollMax, 0) << "the open group overflows the list";
+    IndexListModel model(dialog, 1, bookmarks);
+    Click(dialog, model, kBookmarksGroupKey);
+    ASSERT_TRUE(WaitUntilHandled(dialog));
+
+    const auto expectClosed = [&](const char* after) {
+        IndexListModel closed(dialog, 1, bookmarks);
+        ToggleSection(closed.View(), closed.RowWithKey(kBookmarksGroupKey));
+        EXPECT_EQ(DialogState(dialog).ScrollMax, closed.View()->MaxTopRow) << after;
+        EXPECT_EQ(DialogRows(dialog).size(), size_t(closed.RowsOnPage())) << "the rows shown " << after;
+    };
+    expectClosed("after the click");
+    EXPECT_EQ(DialogState(dialog).ScrollMax, 0) << "the list fits, the scroll bar went";
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    MoveWindow(dialog, frame.left, frame.top, frame.right - frame.left - 60, frame.bottom - frame.top + 40, TRUE);
+    ASSERT_TRUE(WaitUntilHandled(dialog));
+    expectClosed("after a resize");
+    MoveWindow(dialog, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, TRUE);
+    ASSERT_TRUE(WaitUntilHandled(dialog));
+    expectClosed("after another");
+
+    PressKey(dialog, VK_ESCAPE);
+    EXPECT_TRUE(WaitForDialogToClose(dialog));
+    CloseReader();
+}
+
 TEST_F(ChooseSectionDialog, TextRecognitionReadsTheDivisionTitles) {
     WriteSettingDword(kValueLesson, 1);
     LaunchReader();

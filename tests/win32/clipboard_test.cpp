@@ -321,6 +321,33 @@ TEST_F(ClipboardCommands, AWordProcessorReadsTwoAppendedArticlesInOrderWithTheSt
     ExpectLines(WordProcessorLines("genesis_1_appended"), expected);
 }
 
+// A word processor's own document (its escapes carry a fallback character,
+// as "\\uc0" does not say) taken from the X11 clipboard: the article appended
+// to it reads whole, and the user's lines stay as they were.
+TEST_F(ClipboardCommands, AnArticleAppendedToAWordProcessorsDocumentReadsWholeAfterTheUsersText) {
+    const std::vector<std::u16string> userLines = {u"A reader's note, in Latin and \u05E2\u05D1\u05E8\u05D9\u05EA.",
+                                                   u"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD: a greeting, 3 words."};
+    const std::string notePath = files_ + "/users_note.txt";
+    ASSERT_TRUE(WriteWholeFile(WinePath(notePath), ToUtf8(userLines[0]) + "\n" + ToUtf8(userLines[1]) + "\n"));
+    std::string rtf, failure;
+    ASSERT_TRUE(WordProcessorRichText(notePath, &rtf, &failure)) << failure;
+    ASSERT_EQ(rtf.find("\\uc0"), std::string::npos) << "the word processor's document says \\uc0 itself";
+    ASSERT_TRUE(PutX11Clipboard("text/rtf", files_ + "/users_note.rtf", &failure)) << failure;
+    bool offered = false;
+    for (int attempt = 0; attempt < 40 && !offered; ++attempt) {
+        offered = ClipboardRichText().value_or("").rfind("{\\rtf", 0) == 0;
+        if (!offered) Sleep(250);
+    }
+    ASSERT_TRUE(offered) << "the session did not offer the word processor's document as Rich Text";
+
+    StartOn(1);
+    Command(IDM_APPEND_TO_CLIPBOARD);
+    std::vector<std::u16string> expected = userLines;
+    expected.push_back(ToU16(kStarRow));
+    for (const std::u16string& line : ReadingLines(1)) expected.push_back(line);
+    ExpectLines(WordProcessorLines("users_note_appended"), expected);
+}
+
 TEST_F(ClipboardCommands, ALinuxProgramGetsWindows1255LettersAsUnicodeText) {
     StartOn(1, 224);
     Command(IDM_COPY);

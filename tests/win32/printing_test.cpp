@@ -6,9 +6,11 @@
 // printer the reader says so and keeps running; the printer and margins come
 // back at the next Print, also after a restart.
 #include <windows.h>
+#include <winspool.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -262,6 +264,59 @@ TEST_F(Printing, ThePrinterAndMarginsAreStoredAndOfferedAgainAfterARestart) {
     auto stored = ReadSettingBinary(kValueDevMode);
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(reinterpret_cast<DEVMODEW*>(stored->data())->dmPaperSize, DMPAPER_LETTER);
+}
+
+// The default printer of the Wine session, for as long as the scope lasts. Wine
+// takes the default from CUPS only in the first process of the session that
+// loads its spooler library; this test program has it loaded, so readers
+// started later keep the default set here, and other runs that share the
+// scheduler are not touched.
+class DefaultPrinterScope {
+public:
+    explicit DefaultPrinterScope(const std::wstring& printer) {
+        LoadLibraryW(L"winspool.drv");
+        wchar_t name[256] = {};
+        DWORD units = 256;
+        if (GetDefaultPrinterW(name, &units)) previous_ = name;
+        Set(printer);
+    }
+    ~DefaultPrinterScope() { Restore(); }
+    bool Set(const std::wstring& printer) { return SetDefaultPrinterW(printer.c_str()) != FALSE; }
+    void Restore() {
+        if (!previous_.empty()) Set(previous_);
+    }
+    const std::wstring& Previous() const { return previous_; }
+
+private:
+    std::wstring previous_;
+};
+
+// A printer whose name is longer than a device mode's name field holds (31
+// characters), as network printers' names often are: as the default it prints
+// the article, and after a restart its stored settings are offered for it
+// again, whichever printer is the default then.
+TEST_F(Printing, APrinterWithALongNamePrintsAndIsOfferedAgainAfterARestart) {
+    const std::string longName = LongNamePrinter();
+    ASSERT_GT(longName.size(), size_t(CCHDEVICENAME - 1)) << "the session has no long-named queue";
+    DefaultPrinterScope scope(std::wstring(longName.begin(), longName.end()));
+    ASSERT_FALSE(scope.Previous().empty()) << "no default printer before";
+    std::printf("the long printer name: %s\n", longName.c_str());
+    RecordProperty("LongPrinterName", longName);
+
+    WriteSettingDword(kValueLesson, kTwoPageArticle);
+    LaunchReader();
+    const std::string first = PrintWithOk();
+    ASSERT_FALSE(first.empty()) << "nothing was printed on " << longName;
+    EXPECT_GE(ReadPdfInfo(first).Pages, 2) << "the whole article";
+    EXPECT_EQ(QueueThatPrinted(first), longName);
+    CloseReader();
+
+    scope.Restore();
+    LaunchReader();
+    const std::string second = PrintWithOk();
+    ASSERT_FALSE(second.empty());
+    EXPECT_EQ(QueueThatPrinted(second), longName) << "the stored printer was offered again";
+    CloseReader();
 }
 
 // Last: the reader runs without any print queue it can reach.

@@ -9,20 +9,26 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
 #include "settings/app_settings.h"
 #include "tests/win32/support/hebrew_ocr.h"
 #include "tests/win32/support/hebrew_text.h"
+#include "tests/win32/support/ink_rows.h"
 #include "tests/win32/support/program_dialogs.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
 #include "tests/win32/support/toolbar_buttons.h"
 #include "tests/win32/support/window_capture.h"
 #include "tests/win32/support/window_input.h"
+#include "view/letter_codes.h"
+#include "view/win32/letter_font.h"
 
 namespace {
 
@@ -127,6 +133,66 @@ TEST_F(SearchDialog, TypedLettersLandInFrontOfEachOtherAndAreStoredSo) {
     if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
     if (IsWindowVisible(dialog)) Cancel();
     EXPECT_EQ(StoredPatternAfterExit(), (std::vector<uint8_t>{0x63, 0x62, 0x61, 0x63, 0x62, 0x61, 0}));
+}
+
+// A Hebrew keyboard layout types the letters themselves; with a font whose
+// letters sit elsewhere (base 224 here) each is the same letter as its mapped
+// Latin key, and is stored as that letter's code.
+TEST_F(SearchDialog, LettersTypedOnAHebrewLayoutAreStoredAsTheirLetters) {
+    WriteSettingDword(kValueFontAsciiBase, 224);
+    LaunchAndOpen();
+    PostCharacters(u"\u05D0\u05D1tc");   // alef, bet on the Hebrew layout; alef, bet mapped
+    EXPECT_EQ(WindowText(field), Marked(u"\u00E1\u00E0\u00E1\u00E0"));
+    Type({{VK_RETURN}});
+    if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
+    if (IsWindowVisible(dialog)) Cancel();
+    EXPECT_EQ(StoredPatternAfterExit(), (std::vector<uint8_t>{0x62, 0x61, 0x62, 0x61, 0}));
+}
+
+// A face that declares only the Hebrew code page, as the Culmus faces do,
+// asked for with character set 0 comes back as another face: the field shows
+// the pattern in the face the article uses.
+TEST_F(SearchDialog, TheFieldShowsThePatternInTheArticlesFace) {
+    const wchar_t face[] = L"Stam Ashkenaz CLM";
+    const std::vector<uint8_t> pattern = {0x61, 0x64, 0x67, 0x6A, 0x6D, 0x70, 0x73, 0x76,
+                                          0x61, 0x64, 0x67, 0x6A, 0x6D, 0x70, 0x73, 0x76, 0};
+    WriteSettingString(kValueFontName, face);
+    WriteSettingBinary(kValueSearchString, pattern);
+    LaunchAndOpen();
+    std::wstring letters;
+    for (size_t i = 0; i + 1 < pattern.size(); ++i) letters += wchar_t(0x05D0 + (pattern[i] - 0x61));
+    ASSERT_EQ(WindowText(field), kMark + letters);
+
+    // The pattern's width in the face, and in the face character set 0 gives.
+    const int fontSize = int(ReadSettingDword(kValueFontSize).value_or(0));
+    HDC dc = CreateCompatibleDC(nullptr);
+    const auto widthIn = [&](HFONT font) {
+        HGDIOBJ previous = SelectObject(dc, font);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, letters.c_str(), int(letters.size()), &extent);
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        return int(extent.cx);
+    };
+    const int inFace = widthIn(CreateLetterFont(dc, AsUnits(face), fontSize,
+                                                FW_DONTCARE, kUnicodeBase));
+    LOGFONTW setZero{};
+    setZero.lfHeight = fontSize;
+    wcscpy(setZero.lfFaceName, face);
+    const int inSetZero = widthIn(CreateFontIndirectW(&setZero));
+    DeleteDC(dc);
+    ASSERT_GT(std::abs(inFace - inSetZero), 16) << "the two faces would look alike";
+
+    SendMessageW(field, EM_SETSEL, 1, 1);
+    ASSERT_TRUE(WaitUntilHandled(Window()));
+    Sleep(600);   // past the caret's blink
+    const Capture capture = CaptureClientAreaFromScreen(field);
+    const std::vector<InkRow> rows = FindInkRows(capture, RECT{0, 0, capture.Width, capture.Height});
+    ASSERT_FALSE(rows.empty()) << "the field shows nothing";
+    const int shown = rows[0].Right - rows[0].Left;
+    EXPECT_LT(std::abs(shown - inFace), std::abs(shown - inSetZero))
+        << "shown " << shown << " pixels wide; " << inFace << " in the face, " << inSetZero << " with set 0";
+    Cancel();
 }
 
 TEST_F(SearchDialog, ScrollLockPassesLatinLettersAndDigitsKeepTheirOrder) {

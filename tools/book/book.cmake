@@ -9,7 +9,8 @@ list(FILTER BOOK_SOURCES EXCLUDE REGEX "_main\\.cpp$")
 target_sources(orvendel_tools PRIVATE ${BOOK_SOURCES})
 target_link_libraries(orvendel_tools PUBLIC pugixml::pugixml)
 
-# The sanitizer build has no book; the tests that need it skip.
+# The sanitizer build makes no book: its whole-book tests read the normal
+# build's (ORVENDEL_BOOK_BUILD, which ./test sets).
 if(ORVENDEL_SANITIZE)
   return()
 endif()

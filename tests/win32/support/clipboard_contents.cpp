@@ -36,6 +36,58 @@ std::string SessionDisplay() {
     while (!display.empty() && (display.back() == '\n' || display.back() == '\r')) display.pop_back();
     return display;
 }
+
+// xclip is there and the session's display known.
+bool X11ClipboardReady(std::string* display, std::string* failure) {
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\xclip") == INVALID_FILE_ATTRIBUTES) {
+        *failure = "xclip is not installed (tools/setup.sh installs it)";
+        return false;
+    }
+    *display = SessionDisplay();
+    if (display->empty()) {
+        *failure = "the Wine session's display is not known (ORVENDEL_BINARY_DIR/wine-session/display)";
+        return false;
+    }
+    return true;
+}
+
+// The document at inputUnixPath converted by the word processor (--convert-to
+// convertTo, read with inputFilter when not empty) into the file of the same
+// name with the extension given; its bytes in *output.
+bool WordProcessorConvert(const std::string& inputUnixPath, const std::string& inputFilter,
+                          const std::string& convertTo, const std::string& extension,
+                          std::string* output, std::string* failure) {
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\soffice") == INVALID_FILE_ATTRIBUTES) {
+        *failure = "the word processor (soffice) is not installed "
+                   "(tools/setup.sh installs libreoffice-writer-nogui)";
+        return false;
+    }
+    const size_t slash = inputUnixPath.rfind('/');
+    const std::string dir = inputUnixPath.substr(0, slash);
+    std::string base = inputUnixPath.substr(slash + 1);
+    base = base.substr(0, base.rfind('.'));
+    const std::string converted = dir + "/" + base + "." + extension;
+    DeleteFileW(WinePath(converted).c_str());
+    // A profile of its own, so that no user's settings or running instance
+    // take part.
+    const std::string command =
+        "HOME=" + ShellQuoted(dir) + " /usr/bin/soffice --headless --norestore "
+        "-env:UserInstallation=file://" + dir + "/word-processor-profile " +
+        (inputFilter.empty() ? std::string() : "--infilter=" + ShellQuoted(inputFilter) + " ") +
+        "--convert-to " + ShellQuoted(convertTo) + " --outdir " + ShellQuoted(dir) + " " +
+        ShellQuoted(inputUnixPath);
+    const LinuxCommandResult run = RunLinuxCommand(command, 120000);
+    if (!run.Succeeded()) {
+        *failure = "the word processor could not convert the document: " + run.Failure;
+        return false;
+    }
+    *output = ReadWholeFile(WinePath(converted));
+    if (output->empty()) {
+        *failure = "the word processor wrote nothing for " + inputUnixPath + ": " + run.Errors + run.Output;
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 std::vector<UINT> PlacedClipboardFormats() {
@@ -88,17 +140,22 @@ bool EmptyTheClipboard() {
     return emptied;
 }
 
+bool PutX11Clipboard(const std::string& target, const std::string& inputUnixPath, std::string* failure) {
+    std::string display;
+    if (!X11ClipboardReady(&display, failure)) return false;
+    // xclip stays in the background and serves the selection until another
+    // program takes it.
+    const std::string command = "DISPLAY=" + display + " /usr/bin/xclip -selection clipboard -t " +
+                                target + " -i " + ShellQuoted(inputUnixPath);
+    const LinuxCommandResult run = RunLinuxCommand(command, 30000);
+    if (!run.Succeeded()) *failure = run.Failure;
+    return run.Succeeded();
+}
+
 bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPath,
                       std::string* bytes, std::string* failure) {
-    if (GetFileAttributesW(L"Z:\\usr\\bin\\xclip") == INVALID_FILE_ATTRIBUTES) {
-        *failure = "xclip is not installed (tools/setup.sh installs it)";
-        return false;
-    }
-    const std::string display = SessionDisplay();
-    if (display.empty()) {
-        *failure = "the Wine session's display is not known (ORVENDEL_BINARY_DIR/wine-session/display)";
-        return false;
-    }
+    std::string display;
+    if (!X11ClipboardReady(&display, failure)) return false;
     DeleteFileW(WinePath(outputUnixPath).c_str());
     const std::string command = "DISPLAY=" + display + " /usr/bin/xclip -selection clipboard -t " +
                                 target + " -o >" + ShellQuoted(outputUnixPath);
@@ -112,36 +169,12 @@ bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPa
 }
 
 bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::string* failure) {
-    if (GetFileAttributesW(L"Z:\\usr\\bin\\soffice") == INVALID_FILE_ATTRIBUTES) {
-        *failure = "the word processor (soffice) is not installed "
-                   "(tools/setup.sh installs libreoffice-writer-nogui)";
+    if (!WordProcessorConvert(rtfUnixPath, "", "txt:Text (encoded):UTF8", "txt", text, failure))
         return false;
-    }
-    const size_t slash = rtfUnixPath.rfind('/');
-    const std::string dir = rtfUnixPath.substr(0, slash);
-    std::string base = rtfUnixPath.substr(slash + 1);
-    base = base.substr(0, base.rfind('.'));
-    const std::string txt = dir + "/" + base + ".txt";
-    DeleteFileW(WinePath(txt).c_str());
-    // A profile of its own, so that no user's settings or running instance
-    // take part.
-    const std::string command =
-        "HOME=" + ShellQuoted(dir) + " /usr/bin/soffice --headless --norestore "
-        "-env:UserInstallation=file://" + dir + "/word-processor-profile "
-        "--convert-to 'txt:Text (encoded):UTF8' --outdir " + ShellQuoted(dir) + " " +
-        ShellQuoted(rtfUnixPath);
-    const LinuxCommandResult run = RunLinuxCommand(command, 120000);
-    if (!run.Succeeded()) {
-        *failure = "the word processor could not convert the document: " + run.Failure;
-        return false;
-    }
-    *text = ReadWholeFile(WinePath(txt));
-    if (text->empty()) {
-        *failure = "the word processor wrote no text for " + rtfUnixPath + ": " +
-                   run.Errors + run.Output;
-        return false;
-    }
     if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) text->erase(0, 3);
     return true;
 }
 
+bool WordProcessorRichText(const std::string& textUnixPath, std::string* rtf, std::string* failure) {
+    return WordProcessorConvert(textUnixPath, "Text (encoded):UTF8", "rtf", "rtf", rtf, failure);
+}

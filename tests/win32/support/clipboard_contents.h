@@ -22,7 +22,14 @@ bool EmptyTheClipboard();
 // clipboard selection of the Wine session's display. False with *failure.
 bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPath,
                       std::string* bytes, std::string* failure);
+// Puts the file's bytes on the clipboard selection of the Wine session's
+// display as an X11 program does (xclip), offered as target ("text/rtf").
+bool PutX11Clipboard(const std::string& target, const std::string& inputUnixPath, std::string* failure);
+
 // The document at rtfUnixPath converted to UTF-8 text by the word processor,
 // without its byte-order mark. False with *failure when it cannot start or
 // convert.
 bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::string* failure);
+// The UTF-8 text at textUnixPath saved by the word processor as a Rich Text
+// document of its own making, in *rtf. False with *failure.
+bool WordProcessorRichText(const std::string& textUnixPath, std::string* rtf, std::string* failure);

@@ -16,6 +16,31 @@ std::string PdfDirectory() {
     return directory;
 }
 
+std::string LongNamePrinter() {
+    const char* state = std::getenv("ORVENDEL_CUPS_STATE");
+    if (!state || !*state) return {};
+    std::string name = ReadWholeFile(WinePath(std::string(state) + "/long-name-printer"));
+    while (!name.empty() && (name.back() == '\n' || name.back() == '\r')) name.pop_back();
+    return name;
+}
+
+std::string QueueThatPrinted(const std::string& pdf) {
+    // The queues name every PDF after its job: job_<number>-<title>.pdf.
+    const std::string name = pdf.substr(pdf.rfind('/') + 1);
+    if (name.rfind("job_", 0) != 0) return {};
+    const std::string job = name.substr(4, name.find('-') - 4);
+    const LinuxCommandResult result = RunLinuxCommand("lpstat -W completed -o");
+    if (!result.Succeeded()) return {};
+    std::istringstream lines(result.Output);
+    std::string line;
+    const std::string end = "-" + job + " ";
+    while (std::getline(lines, line)) {
+        const size_t at = line.find(end);
+        if (at != std::string::npos && line.find(' ') == at + end.size() - 1) return line.substr(0, at);
+    }
+    return {};
+}
+
 std::set<std::string> PdfFiles() {
     std::set<std::string> names;
     const std::string directory = PdfDirectory();

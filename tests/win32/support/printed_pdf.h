@@ -9,6 +9,11 @@
 // Where the queue writes its PDFs, as the session script recorded it under
 // ORVENDEL_CUPS_STATE; empty when no print queue was set up for this run.
 std::string PdfDirectory();
+// The session's second PDF printer, whose name is longer than a device mode's
+// name field holds; empty without a print queue.
+std::string LongNamePrinter();
+// The print queue whose finished job the PDF is, or empty when not known.
+std::string QueueThatPrinted(const std::string& pdf);
 // The names of the PDFs there now.
 std::set<std::string> PdfFiles();
 // Waits for a PDF that is not among before and that poppler can read whole;

@@ -8,6 +8,8 @@ struct DialogSearch {
     DWORD ProcessId;
     DialogQuery Query;
     HWND Found;
+    bool CountAll = false;   // go on past the first, counting
+    int Count = 0;
 };
 
 bool Answers(HWND window, const DialogQuery& query) {
@@ -30,7 +32,8 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM searchAddress) {
     if (owner != search->ProcessId || !IsWindowVisible(window) || !Answers(window, search->Query))
         return TRUE;
     search->Found = window;
-    return FALSE;
+    ++search->Count;
+    return search->CountAll;
 }
 
 }  // namespace
@@ -39,6 +42,12 @@ HWND FindProgramDialog(DWORD processId, const DialogQuery& query) {
     DialogSearch search{processId, query, nullptr};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.Found;
+}
+
+int CountProgramDialogs(DWORD processId, const DialogQuery& query) {
+    DialogSearch search{processId, query, nullptr, true};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.Count;
 }
 
 HWND WaitForProgramDialog(DWORD processId, const DialogQuery& query, DWORD timeoutMs) {

@@ -18,6 +18,8 @@ struct DialogQuery {
 
 // The visible dialog of the process that answers the query, or null.
 HWND FindProgramDialog(DWORD processId, const DialogQuery& query);
+// How many such dialogs are open.
+int CountProgramDialogs(DWORD processId, const DialogQuery& query);
 // Waits for such a dialog (looking at least once); null on timeout.
 HWND WaitForProgramDialog(DWORD processId, const DialogQuery& query, DWORD timeoutMs = 10000);
 inline HWND FindProgramDialog(DWORD processId, const wchar_t* caption) {
