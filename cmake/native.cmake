@@ -1,5 +1,14 @@
 # The native half: unit tests, benchmarks, tools, the book, and the Win32 half
 # as an external project whose test programs run under Wine.
+
+# The reader alone: the tools that write its resources, then the Win32 half,
+# which builds only the program.
+if(ORVENDEL_READER_ONLY)
+  include(${CMAKE_SOURCE_DIR}/tools/tools.cmake)
+  include(${CMAKE_SOURCE_DIR}/cmake/win32_half.cmake)
+  return()
+endif()
+
 enable_testing()
 include(GoogleTest)
 
@@ -79,23 +88,7 @@ if(NOT ORVENDEL_WIN32)
   return()
 endif()
 
-include(ExternalProject)
-set(WIN32_BINARY_DIR ${CMAKE_BINARY_DIR}/win32)
-# Native targets that write resources for the Win32 half into generated/
-# (book records, bitmaps, icon) register themselves in this property.
-get_property(win32_depends GLOBAL PROPERTY ORVENDEL_RESOURCE_TARGETS)
-set(ORVENDEL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
-ExternalProject_Add(win32
-  SOURCE_DIR ${CMAKE_SOURCE_DIR}
-  BINARY_DIR ${WIN32_BINARY_DIR}
-  CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
-    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-    -DORVENDEL_GENERATED_DIR=${ORVENDEL_GENERATED_DIR}
-  BUILD_ALWAYS ON
-  INSTALL_COMMAND ""
-  DEPENDS ${win32_depends}
-  USES_TERMINAL_BUILD ON)
+include(${CMAKE_SOURCE_DIR}/cmake/win32_half.cmake)
 
 # Wine: one throw-away prefix and one Xvfb display per test run, set up and torn
 # down by fixtures; the Win32 programs drive windows, so they run one at a time.

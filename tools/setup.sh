@@ -1,14 +1,32 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Orvendel need on Debian 12, and
-# skips what is there already. Runs as root (or through sudo when available).
+# Installs what Orvendel needs on Debian 12, and skips what is there already.
+# Runs as root (or through sudo when available).
+#   setup.sh reader   what building and running the reader needs; Xvfb and
+#                     ImageMagick's import only without a display, where ./run
+#                     opens the reader headless and takes a screenshot
+#   setup.sh test     all that, and what the tests, benchmarks and fuzzing need
+#                     (the default)
 set -euo pipefail
-packages=(
-  cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-  libpugixml-dev npm ca-certificates
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb x11-utils
-  fonts-dejavu-core culmus imagemagick tesseract-ocr tesseract-ocr-heb
-  fonts-wine cups printer-driver-cups-pdf poppler-utils xclip libreoffice-writer-nogui
+reader_packages=(
+  cmake make g++ libpugixml-dev npm ca-certificates
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 fonts-wine fonts-dejavu-core culmus
 )
+headless_packages=(xvfb imagemagick)
+test_packages=(
+  clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev x11-utils xclip unzip
+  tesseract-ocr tesseract-ocr-heb cups printer-driver-cups-pdf poppler-utils libreoffice-writer-nogui
+)
+case "${1:-test}" in
+  reader)
+    packages=("${reader_packages[@]}")
+    [ -n "${DISPLAY:-}" ] || packages+=("${headless_packages[@]}")
+    ;;
+  test) packages=("${reader_packages[@]}" "${headless_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 [reader|test]" >&2
+    exit 2
+    ;;
+esac
 # Tools that may come from elsewhere than Debian's packages (a node.js
 # distribution bringing its own npm, say) count as present when on the PATH.
 declare -A command_of=([npm]=npm [cmake]=cmake [clang]=clang)

@@ -40,6 +40,8 @@ add_custom_command(OUTPUT ${BOOK_SOURCE_STAMP}
   DEPENDS ${book_fetch_depends}
   COMMENT "Fetching the book's source (${ORVENDEL_BOOK_PACKAGE})"
   VERBATIM)
+# A target of its own, so the fetch runs while the builder compiles.
+add_custom_target(book_source DEPENDS ${BOOK_SOURCE_STAMP})
 
 add_executable(orvendel_book_builder ${CMAKE_SOURCE_DIR}/tools/book/build_book_main.cpp)
 target_link_libraries(orvendel_book_builder PRIVATE orvendel_tools)
@@ -53,4 +55,5 @@ add_custom_command(OUTPUT ${BOOK_STAMP}
   COMMENT "Building the book's records"
   VERBATIM)
 add_custom_target(book_records ALL DEPENDS ${BOOK_STAMP})
+add_dependencies(book_records book_source)
 set_property(GLOBAL APPEND PROPERTY ORVENDEL_RESOURCE_TARGETS book_records)
