@@ -6,6 +6,18 @@
 #include "view/article_view.h"
 #include "view/display_font.h"
 
+namespace {
+
+// AppSettings' font on the view as it is drawn (the fallback face while none
+// is chosen): the article laid out again and redrawn, the scroll bar with it.
+void ApplyArticleFont(HWND window) {
+    const FontSpec shown = DisplayFontSpec(AppSettings.Font);
+    SetArticleFont(AppSettings.View, &shown);
+    UpdateScrollBar(window);
+}
+
+}  // namespace
+
 void ChooseArticleFont(HWND window) {
     if (ChooseDisplayFont(window, &AppSettings.Font) == IDOK) ApplyArticleFont(window);
 }
@@ -15,8 +27,3 @@ void ChooseFirstRunFont(HWND window) {
     ApplyArticleFont(window);
 }
 
-void ApplyArticleFont(HWND window) {
-    const FontSpec shown = DisplayFontSpec(AppSettings.Font);
-    SetArticleFont(AppSettings.View, &shown);
-    UpdateScrollBar(window);
-}

@@ -11,6 +11,3 @@ void ChooseArticleFont(HWND window);
 // After Cancel the article stays in the fallback face (view/display_font.h)
 // and nothing unchosen is stored.
 void ChooseFirstRunFont(HWND window);
-// AppSettings' font on the view as it is drawn (the fallback face while none
-// is chosen): the article laid out again and redrawn, the scroll bar with it.
-void ApplyArticleFont(HWND window);

@@ -46,8 +46,7 @@ FontSpec IndexFontSpec() {
 void ChooseArticle(HWND window) {
     const FontSpec font = IndexFontSpec();
     const uint16_t current = AppSettings.Lesson;
-    const uint16_t chosen =
-        ChooseSection(static_cast<HINSTANCE>(AppSettings.Instance), window, current, &font);
+    const uint16_t chosen = ChooseSection(window, current, &font);
     if (chosen != 0 && chosen != current) GoToArticle(window, chosen);
 }
 

@@ -11,8 +11,8 @@
 #include "app/toolbar.h"
 #include "dialogs/win32/about_dialog.h"
 #include "settings/app_settings.h"
-#include "settings/settings_persistence.h"
 #include "settings/win32/window_placement.h"
+#include "store/shut_down.h"
 #include "view/article_view.h"
 #include "view/display_font.h"
 
@@ -26,8 +26,11 @@ void UseFallbackFaceWhileNoneIsChosen() {
     SetArticleFont(AppSettings.View, &shown);
 }
 
+// The toolbar first: the view goes below it.
 LRESULT OnCreate(HWND window) {
+    AppSettings.MainWindow = window;
     CreateToolbar(window);
+    LoadFirstArticle(window);
     UseFallbackFaceWhileNoneIsChosen();
     UpdateReverseMark(window, MarkMode::Set);
     UpdateBookmarkMark(window, MarkMode::Set);

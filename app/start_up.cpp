@@ -17,6 +17,7 @@
 #include "settings/win32/registry_settings_store.h"
 #include "settings/win32/window_placement.h"
 #include "store/navigation.h"
+#include "store/shut_down.h"
 
 namespace {
 

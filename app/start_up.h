@@ -3,18 +3,11 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/maker_site.h"
+#include "resources/product_identity.h"
 
 // The maker's address, shown as the caption of the platform refusal (a narrow
-// string for MessageBoxA): the same host as the shared wide constant.
-constexpr char kMakerAddress[] = "www.kestrane.example";
-constexpr bool SameAddress(const char* narrow, const char16_t* wide) {
-    for (; *narrow || *wide; ++narrow, ++wide)
-        if (char16_t(static_cast<unsigned char>(*narrow)) != *wide) return false;
-    return true;
-}
-static_assert(SameAddress(kMakerAddress, kMakerWebAddress),
-              "the platform refusal names the maker's one address");
+// string for MessageBoxA).
+constexpr char kMakerAddress[] = MAKER_HOST;
 constexpr char kUnsupportedPlatformText[] =
     "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n";
 constexpr wchar_t kOutOfMemoryText[] = L"There is not enough memory, aborting";

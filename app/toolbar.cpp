@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 
-#include "app/screen_view.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 
@@ -22,7 +21,6 @@ TBBUTTON Button(int image, int command) {
 }  // namespace
 
 void CreateToolbar(HWND window) {
-    AppSettings.MainWindow = window;
     // Left to right, each with the picture of the same place in bitmap 114.
     TBBUTTON buttons[TOOLBAR_IMAGE_COUNT] = {
         Button(0, IDM_PREVIOUS_ARTICLE), Button(1, IDM_CHOOSE_ARTICLE),
@@ -36,7 +34,6 @@ void CreateToolbar(HWND window) {
         static_cast<HINSTANCE>(AppSettings.Instance), IDB_TOOLBAR, buttons, TOOLBAR_IMAGE_COUNT,
         TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE,
         sizeof(TBBUTTON));
-    LoadFirstArticle(window);
 }
 
 int ToolbarHeight() {

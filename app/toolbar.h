@@ -3,8 +3,7 @@
 #pragma once
 #include <windows.h>
 
-// Records window as the main window, creates the toolbar and records it, then
-// loads the current article into a new view.
+// Creates the toolbar on window and records it (none when it cannot be made).
 void CreateToolbar(HWND window);
 // 0 without a toolbar.
 int ToolbarHeight();

@@ -161,7 +161,7 @@ void SearchBookWithoutAHit(benchmark::State& state) {
         ports.Messages.Shown.clear();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(book.DecompressedBytes));
-    DestroyArticleView(AppSettings.View, 1);
+    DestroyArticleView(AppSettings.View, kReleaseView);
     ClearAppSettings();
 }
 BENCHMARK(SearchBookWithoutAHit)->Unit(benchmark::kMillisecond)->MinTime(1.0);

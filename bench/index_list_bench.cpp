@@ -61,10 +61,10 @@ struct ListOnFake {
         spec.FontSize = 16;
         const Rect area{0, 0, width, kListHeight};
         View = CreateIndexView(&Device, &area, &spec, kIndexViewCapacity);
-        Valid = LayoutIndex(View, LoadContents(), 1) == kLayoutDone;
+        Valid = LayoutIndex(View, LoadContents(), kReleasePrevious) == kLayoutDone;
     }
     ~ListOnFake() {
-        DestroyIndexView(View, 1);
+        DestroyIndexView(View, kReleaseView);
         ClearAppSettings();
     }
     void OpenEverything() {
@@ -111,7 +111,7 @@ void FullPageDraw(benchmark::State& state) {
     list.View->TopRow = uint16_t(list.View->MaxTopRow / 2);
     for (auto _ : state) {
         list.Device.ClearRecording();
-        DrawIndexView(list.View, 1);
+        DrawIndexView(list.View, kErase);
     }
     state.counters["rows drawn"] = list.View->RowsDrawn;
 }

@@ -120,6 +120,9 @@ const FontFaceRecord* FindFontFace(const char16_t* faceName) {
     return nullptr;
 }
 
+namespace {
+
+// The button that stands for a base: 97, 224, 1488; 0 for any other base.
 int BaseButton(int32_t base) {
     switch (base) {
         case kLatinBase:       return IDC_BASE_LATIN;
@@ -128,6 +131,8 @@ int BaseButton(int32_t base) {
     }
     return 0;
 }
+
+}  // namespace
 
 void ShowSampleLetters(FontDialogControls* dialog, int32_t base) {
     for (int32_t k = 0; k < kSampleLetterCount; ++k)

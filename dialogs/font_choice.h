@@ -60,8 +60,6 @@ int32_t AddFontFace(const char16_t* faceName, uint8_t charSet);
 // The first record of exactly this face name, or none.
 const FontFaceRecord* FindFontFace(const char16_t* faceName);
 
-// The button that stands for a base: 97, 224, 1488; 0 for any other base.
-int BaseButton(int32_t base);
 // The 27 letters from the last to the first, as the right-aligned sample box
 // shows them ending at its right edge.
 void ShowSampleLetters(FontDialogControls* dialog, int32_t base);

@@ -16,8 +16,11 @@ bool Append(char16_t* address, int32_t capacity, int32_t* length, const char16_t
     return true;
 }
 
-}  // namespace
-
+// The token as it goes into the query: a space becomes "+"; digits, A to Z,
+// a to z, "." and "/" stay; every other unit becomes "%" and its value in
+// uppercase hexadecimal, at least two digits. Writes at most capacity units
+// (no terminating 0) and returns how many it needed; more than capacity means
+// it did not fit.
 int32_t EncodeProductToken(const char16_t* token, char16_t* out, int32_t capacity) {
     static const char16_t kHexDigits[] = u"0123456789ABCDEF";
     int32_t needed = 0;
@@ -40,6 +43,8 @@ int32_t EncodeProductToken(const char16_t* token, char16_t* out, int32_t capacit
     }
     return needed;
 }
+
+}  // namespace
 
 int32_t BuildSiteAddress(char16_t* address, int32_t capacity, const char16_t* host) {
     if (capacity <= 0) return 0;

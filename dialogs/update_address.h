@@ -19,9 +19,3 @@ int32_t BuildUpdateAddress(char16_t* address, int32_t capacity, const char16_t* 
                            const char16_t* token, const char16_t* version);
 // The site's own address, kWebScheme and the host, made as above.
 int32_t BuildSiteAddress(char16_t* address, int32_t capacity, const char16_t* host);
-// The token as it goes into the query: a space becomes "+"; digits, A to Z,
-// a to z, "." and "/" stay; every other unit becomes "%" and its value in
-// uppercase hexadecimal, at least two digits. Writes at most capacity units
-// (no terminating 0) and returns how many it needed; more than capacity means
-// it did not fit.
-int32_t EncodeProductToken(const char16_t* token, char16_t* out, int32_t capacity);

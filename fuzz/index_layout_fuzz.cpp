@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const Rect area{0, 0, width, 120};
     IndexView* view = CreateIndexView(&device, &area, &AppSettings.Font, kIndexViewCapacity);
-    if (LayoutIndex(view, buffer, 0) != kLayoutDone && view->Contents != buffer) PlainFree(buffer);
+    if (LayoutIndex(view, buffer, kKeepPrevious) != kLayoutDone && view->Contents != buffer) PlainFree(buffer);
     Check(view);
     RevealArticle(view, uint16_t(width * 7 + 1));
     Check(view);
@@ -124,9 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RestoreShownEntries(view, snapshot);
     PlainFree(snapshot);
     Check(view);
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
 
-    DestroyIndexView(view, 1);
+    DestroyIndexView(view, kReleaseView);
     PlainFree(list);
     ClearAppSettings();
     return 0;

@@ -19,6 +19,7 @@
 #include "settings/settings_persistence.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
+#include "store/shut_down.h"
 
 namespace {
 

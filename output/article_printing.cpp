@@ -41,7 +41,7 @@ void MakePrintView(ArticleView* printView, const ArticleView* screenView, TextDe
 void LayOutBorrowedText(ArticleView* printView, const ArticleView* screenView) {
     if (!screenView->Text) return;
     const uint32_t size = screenView->TextSize ? screenView->TextSize : kArticleOffsetLimit;
-    LayoutSizedArticle(printView, screenView->Text, size, 0);
+    LayoutSizedArticle(printView, screenView->Text, size, kKeepPrevious);
 }
 
 // Drawing puts the first entry of a page at the top and draws it only if it
@@ -53,7 +53,7 @@ bool PageTakesALine(const ArticleView* printView, const ArticleLine* first) {
 void ReleasePrintView(ArticleView* printView) {
     // The text is the screen view's.
     printView->Text = nullptr;
-    DestroyArticleView(printView, 0);
+    DestroyArticleView(printView, kKeepViewRecord);
 }
 
 }  // namespace
@@ -78,10 +78,15 @@ int32_t PageNumberText(int32_t pageNumber, char16_t* units) {
     return n;
 }
 
+namespace {
+
+// The footer's left text: the maker's web address and " -- Orvendel".
 const char16_t* FooterText() {
     static const Footer footer;
     return footer.Units;
 }
+
+}  // namespace
 
 void SetPrintRectangle(ArticleView* printView, const PrintMargins& margins) {
     TextDevice* dc = printView->Dc;
@@ -151,7 +156,7 @@ int32_t PrintArticlePages(ArticleView* screenView, TextDevice* printer,
 
     int32_t pagesPrinted = 0;
     for (int32_t page = 1;; ++page) {
-        DrawArticleView(&printView, 0);
+        DrawArticleView(&printView, kNoErase);
         if (printView.LinesDrawn == 0) break;
         DrawBands(&printView, headerHeight, footerHeight, page);
         printView.PageStart = printView.PageEnd;

@@ -45,8 +45,6 @@ constexpr int32_t kAbortJob = 1;
 void HeaderText(int32_t fontAsciiBase, char16_t units[kHeaderLength]);
 // " Page n" in UTF-16; returns its length. units holds at least 24 units.
 int32_t PageNumberText(int32_t pageNumber, char16_t* units);
-// The footer's left text: the maker's web address and " -- Orvendel".
-const char16_t* FooterText();
 
 // The print view's rectangle: the printable area of its device less the margins.
 void SetPrintRectangle(ArticleView* printView, const PrintMargins& margins);

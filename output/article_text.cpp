@@ -47,6 +47,11 @@ private:
     char16_t* const end_;
 };
 
+// The dashes of a rule block with this layout byte.
+uint32_t RuleDashCount(uint8_t layoutByte) {
+    return layoutByte <= kRuleUnitsLimit ? layoutByte : 2u * (layoutByte - kRuleUnitsLimit);
+}
+
 char16_t* AppendDashes(uint8_t layoutByte, char16_t* output) {
     for (uint32_t n = RuleDashCount(layoutByte); n > 0; --n) *output++ = u'-';
     return output;
@@ -57,11 +62,8 @@ int32_t ShowOverflow() {
         Ports.Messages->ShowMessage(AppSettings.MainWindow, kTextOverflowMessage, nullptr, kMbOk);
     return kTextOverflow;
 }
-}  // namespace
 
-uint32_t RuleDashCount(uint8_t layoutByte) {
-    return layoutByte <= kRuleUnitsLimit ? layoutByte : 2u * (layoutByte - kRuleUnitsLimit);
-}
+}  // namespace
 
 char16_t* AppendRule(const uint8_t* block, char16_t* output) { return AppendDashes(block[1], output); }
 

@@ -33,8 +33,6 @@ char16_t* AllocArticleText(const uint8_t* text, uint32_t size, uint32_t* bytes);
 // second CR LF after a paragraph end. Nothing is written past the buffer.
 int32_t ArticleToText(const uint8_t* text, uint32_t size, char16_t* buffer, uint32_t bufferBytes);
 
-// The dashes of a rule block with this layout byte.
-uint32_t RuleDashCount(uint8_t layoutByte);
 // Writes the dashes of the rule block at block (its format byte) at output and
 // returns the position after them.
 char16_t* AppendRule(const uint8_t* block, char16_t* output);

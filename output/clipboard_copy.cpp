@@ -15,6 +15,14 @@ namespace {
 constexpr char16_t kLineEnd[] = u"\r\n";
 constexpr size_t kLineEndUnits = 2;
 
+// The clipboard's data as ReadClipboard reads it, telling in *opened whether
+// the clipboard could be opened at all.
+uint8_t* ReadClipboardData(size_t* length, uint32_t format, bool* opened);
+// Put text on the clipboard, after what is there when appending. Nothing
+// already there is lost when the block for the new data cannot be made.
+void PutUnicodeText(const char16_t* text, int32_t append);
+void PutRichText(const char16_t* text, int32_t append);
+
 bool UnicodeLettersFont() { return AppSettings.Font.FontAsciiBase > kLegacyFontBaseLimit; }
 
 // Hands a filled block to the clipboard in place of what it holds; the block
@@ -72,6 +80,8 @@ uint8_t* ReadClipboard(size_t* length, uint32_t format) {
     bool opened = false;
     return ReadClipboardData(length, format, &opened);
 }
+
+namespace {
 
 uint8_t* ReadClipboardData(size_t* length, uint32_t format, bool* opened) {
     *length = 0;
@@ -157,3 +167,5 @@ void PutRichText(const char16_t* text, int32_t append) {
     if (document) PlaceBlock(clipboard, format, block);
     else if (block) clipboard->FreeBlock(block);
 }
+
+}  // namespace

@@ -24,10 +24,3 @@ void CopyArticle(ArticleView* view, int32_t append);
 // byte, never beyond the block. None (length 0) when the clipboard cannot be
 // opened or holds no such data or only an empty one.
 uint8_t* ReadClipboard(size_t* length, uint32_t format);
-// The same, telling in *opened whether the clipboard could be opened at all.
-uint8_t* ReadClipboardData(size_t* length, uint32_t format, bool* opened);
-
-// Put text on the clipboard, after what is there when appending. Nothing
-// already there is lost when the block for the new data cannot be made.
-void PutUnicodeText(const char16_t* text, int32_t append);
-void PutRichText(const char16_t* text, int32_t append);

@@ -2,5 +2,6 @@
 // and the update check all name this one host; the About box and the update
 // check put the scheme and their path in front of and after it.
 #pragma once
+#include "resources/product_identity.h"
 
-constexpr char16_t kMakerWebAddress[] = u"www.kestrane.example";
+constexpr char16_t kMakerWebAddress[] = u"" MAKER_HOST;

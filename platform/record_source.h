@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// The book's articles, numbered 1 to 1705.
+constexpr int kArticleCount = 1705;
+
 enum class RecordLookup {
     Found,
     Missing,      // no record with that identifier

@@ -49,7 +49,7 @@ void ShowHit(ArticleView* view, uint32_t hit, int32_t length) {
     Ports.Shell->RepaintMain(AppSettings.MainWindow, kRepaintAll);
     view->MatchStart = uint16_t(hit - uint32_t(length) + 1);
     view->MatchEnd = uint16_t(hit + 1);
-    DrawArticleView(view, 1);
+    DrawArticleView(view, kErase);
     Ports.Shell->UpdateBookmarkMark(AppSettings.MainWindow);
     DrawLocationBox(view);
 }
@@ -61,11 +61,11 @@ bool TakeArticle(ArticleView* view, uint16_t number, uint8_t* buffer, uint32_t s
     const uint16_t previousLesson = AppSettings.Lesson;
     const uint16_t previousPosition = AppSettings.LastPosition;
     SetCurrentArticle(number);
-    if (LayoutSizedArticle(view, buffer, size, 1) == kLayoutDone) return true;
+    if (LayoutSizedArticle(view, buffer, size, kReleasePrevious) == kLayoutDone) return true;
     PlainFree(buffer);
     AppSettings.Lesson = previousLesson;
     AppSettings.LastPosition = previousPosition;
-    if (view->Text) LayoutArticle(view, view->Text, 0);   // the refusal cleared its line counts
+    if (view->Text) LayoutArticle(view, view->Text, kKeepPrevious);   // the refusal cleared its line counts
     return false;
 }
 

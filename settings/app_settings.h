@@ -2,7 +2,9 @@
 #pragma once
 #include <cstdint>
 
-#include "view/article_view.h"
+#include "settings/font_spec.h"
+
+struct ArticleView;
 
 // Flags bits.
 constexpr uint32_t kFlagsScrollBarMask = 0xC0;      // either bit: a vertical scroll bar

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "store/record_loader.h"
+#include "platform/record_source.h"   // kArticleCount
 
 constexpr const char16_t kRemoveBookmarkQuestion[] = u"Remove Bookmark?\n\nCancel - Don't ask again";
 constexpr const char16_t kBookmarkCaption[] = u"Bookmark";

@@ -1,13 +1,12 @@
 #include "settings/settings_persistence.h"
 
 #include "platform/allocation.h"
+#include "platform/ports.h"
+#include "platform/record_source.h"
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
-#include "platform/ports.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
-#include "store/record_loader.h"
-#include "view/article_view.h"
 
 namespace {
 
@@ -25,21 +24,6 @@ void LoadFontName() {
         AppSettings.Font.FontName[length] = 0;
     }
     PlainFree(stored);
-}
-
-void WriteSettings() {
-    // The fields are filled by dialogs; make sure each ends inside its field.
-    AppSettings.SearchString[kSearchStringSize - 1] = 0;
-    AppSettings.Font.FontName[kFontNameLength] = 0;
-
-    if (AppSettings.SearchString[0]) WriteByteString(kValueSearchString, AppSettings.SearchString);
-    if (AppSettings.Font.FontName[0]) WriteString(kValueFontName, AppSettings.Font.FontName);
-    if (AppSettings.Font.FontSize) WriteDword(kValueFontSize, uint32_t(AppSettings.Font.FontSize));
-    if (AppSettings.Font.FontAsciiBase)
-        WriteDword(kValueFontAsciiBase, uint32_t(AppSettings.Font.FontAsciiBase));
-    if (AppSettings.View) WriteDword(kValueLastPosition, AppSettings.View->TopLine);
-    WriteDword(kValueFlags, AppSettings.Flags);
-    if (AppSettings.Lesson) WriteDword(kValueLesson, AppSettings.Lesson);
 }
 
 }  // namespace
@@ -71,16 +55,17 @@ int32_t ReadSurroundingGutter() {
     return int32_t(ReadDwordFrom(kMakerKey, kValueSurroundingGutter, uint32_t(kDefaultSurroundingGutter)));
 }
 
-void SaveAndQuit() {
-    if (Ports.Shell) Ports.Shell->DeleteGlyphBitmaps();
-    bool loaded = AppSettings.SettingsLoaded;
-    if (loaded) WriteSettings();
-    if (AppSettings.View) {
-        DestroyArticleView(AppSettings.View, kReleaseView);
-        AppSettings.View = nullptr;
-    }
-    if (loaded) SaveBookmarks();
-    FreeBookmarks();
-    AppSettings.SettingsLoaded = false;
-    if (Ports.Shell) Ports.Shell->PostQuit(0);
+void WriteSettings(const uint32_t* lastPosition) {
+    // The fields are filled by dialogs; make sure each ends inside its field.
+    AppSettings.SearchString[kSearchStringSize - 1] = 0;
+    AppSettings.Font.FontName[kFontNameLength] = 0;
+
+    if (AppSettings.SearchString[0]) WriteByteString(kValueSearchString, AppSettings.SearchString);
+    if (AppSettings.Font.FontName[0]) WriteString(kValueFontName, AppSettings.Font.FontName);
+    if (AppSettings.Font.FontSize) WriteDword(kValueFontSize, uint32_t(AppSettings.Font.FontSize));
+    if (AppSettings.Font.FontAsciiBase)
+        WriteDword(kValueFontAsciiBase, uint32_t(AppSettings.Font.FontAsciiBase));
+    if (lastPosition) WriteDword(kValueLastPosition, *lastPosition);
+    WriteDword(kValueFlags, AppSettings.Flags);
+    if (AppSettings.Lesson) WriteDword(kValueLesson, AppSettings.Lesson);
 }

@@ -1,6 +1,6 @@
 // When the settings are read into AppSettings and written back: once at
 // start-up (LoadSettings, before the main window exists) and once at shutdown
-// (SaveAndQuit).
+// (SaveAndQuit, store/shut_down.h).
 #pragma once
 #include <cstdint>
 
@@ -14,9 +14,6 @@ void LoadSettings();
 // SurroundingGutter from the maker-level key (default 10), read at process entry.
 int32_t ReadSurroundingGutter();
 
-// The shutdown routine: deletes the glyph bitmaps, writes the settings that are
-// set, frees the view, writes and frees the bookmarks, posts the quit message.
-// Settings are written only when LoadSettings has completed in this run, so an
-// early end (out of memory during start-up) cannot overwrite stored values
-// with ones never read.
-void SaveAndQuit();
+// Writes the settings that are set; lastPosition is the view's top line, or
+// none when there is no view (the stored one is then kept).
+void WriteSettings(const uint32_t* lastPosition);

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr int kArticleCount = 1705;
+#include "platform/record_source.h"
+
 constexpr int kRecordIdBase = 1000;            // article n is record 1000 + n
 constexpr int kContentsRecordNumber = 31767;   // 1000 + 31767 = identifier 32767
 constexpr int kContentsRecordId = 32767;

@@ -21,6 +21,23 @@ IndexRow* SkipTopRows(IndexView* view) {
     return row;
 }
 
+namespace {
+
+void DrawIndexIcon(IndexView* view, const IndexRow* row, int32_t y) {
+    if (!view || !view->Dc || !row) return;
+    IndexIcon icon = IndexIcon::Page;
+    if (IsSectionKey(row->Key))
+        icon = (row->Flags & kEntryOpen) ? IndexIcon::OpenSection : IndexIcon::ClosedSection;
+    void* bitmap = AppSettings.GlyphBitmaps[int(icon)];
+    if (!bitmap) return;
+    const int32_t half = (row->Height - kIconSize) / 2;
+    const int32_t x = int16_t(row->X) + row->Width + kIconGap;
+    const int32_t top = int16_t(half > 0 ? y + half : y);
+    view->Dc->CopyGlyphBitmap(bitmap, x, top, kIconSize, kIconSize);
+}
+
+}  // namespace
+
 int32_t DrawIndexView(IndexView* view, int32_t erase) {
     if (!CanDraw(view)) return kNoView;
     TextDevice* dc = view->Dc;
@@ -59,19 +76,6 @@ int32_t DrawIndexView(IndexView* view, int32_t erase) {
     return 0;
 }
 
-void DrawIndexIcon(IndexView* view, const IndexRow* row, int32_t y) {
-    if (!view || !view->Dc || !row) return;
-    IndexIcon icon = IndexIcon::Page;
-    if (IsSectionKey(row->Key))
-        icon = (row->Flags & kEntryOpen) ? IndexIcon::OpenSection : IndexIcon::ClosedSection;
-    void* bitmap = AppSettings.GlyphBitmaps[int(icon)];
-    if (!bitmap) return;
-    const int32_t half = (row->Height - kIconSize) / 2;
-    const int32_t x = int16_t(row->X) + row->Width + kIconGap;
-    const int32_t top = int16_t(half > 0 ? y + half : y);
-    view->Dc->CopyGlyphBitmap(bitmap, x, top, kIconSize, kIconSize);
-}
-
 int32_t ScrollIndexView(IndexView* view, int32_t delta, int32_t redrawMode, int32_t clampAlways) {
     if (!view) return kNoView;
     int32_t target = int32_t(view->TopRow) + delta;
@@ -81,6 +85,6 @@ int32_t ScrollIndexView(IndexView* view, int32_t delta, int32_t redrawMode, int3
         target = std::min(target, int32_t(view->MaxTopRow));
     if (redrawMode == kScrollRedraw && target == view->TopRow) return 1;
     view->TopRow = uint16_t(target);
-    if (redrawMode) return DrawIndexView(view, 1);
+    if (redrawMode) return DrawIndexView(view, kErase);
     return 1;
 }

@@ -59,6 +59,18 @@ bool IndexLayout::Run() {
     return true;
 }
 
+int32_t GrowIndexRows(IndexView* view) {
+    if (!view) return kNoView;
+    const int32_t capacity = view->RowCapacity + kRowGrowth;
+    auto* rows = static_cast<IndexRow*>(PlainAlloc((size_t(capacity) + 1) * sizeof(IndexRow)));
+    if (!rows) return kGrowFailed;
+    if (view->Rows) std::memcpy(rows, view->Rows, size_t(view->RowCapacity) * sizeof(IndexRow));
+    PlainFree(view->Rows);
+    view->Rows = rows;
+    view->RowCapacity = uint16_t(capacity);
+    return 0;
+}
+
 // Makes sure row index_ may be written: grows the rows, or ends the list when
 // the 16-bit counts would overflow.
 bool IndexLayout::RoomForRow() {
@@ -170,18 +182,6 @@ int32_t RowIndentation(const IndexView* view, const IndexRow& row) {
     // X is read as a signed number: a row wider than a very narrow list
     // starts left of it.
     return view->Left + view->Width - int16_t(row.X) - row.Width;
-}
-
-int32_t GrowIndexRows(IndexView* view) {
-    if (!view) return kNoView;
-    const int32_t capacity = view->RowCapacity + kRowGrowth;
-    auto* rows = static_cast<IndexRow*>(PlainAlloc((size_t(capacity) + 1) * sizeof(IndexRow)));
-    if (!rows) return kGrowFailed;
-    if (view->Rows) std::memcpy(rows, view->Rows, size_t(view->RowCapacity) * sizeof(IndexRow));
-    PlainFree(view->Rows);
-    view->Rows = rows;
-    view->RowCapacity = uint16_t(capacity);
-    return 0;
 }
 
 int32_t LayoutIndex(IndexView* view, uint8_t* buffer, int32_t releaseOld) {

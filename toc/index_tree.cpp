@@ -84,9 +84,11 @@ int32_t ToggleSection(IndexView* view, IndexRow* row) {
         }
     }
     if (view->ShownRowCount != before) ComputeMaxTopRow(view);
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
     return -int32_t(first->Key & kKeyNumberMask);
 }
+
+namespace {
 
 void ShowEntryRun(IndexView* view, IndexRow* row, int32_t step) {
     if (!HasRows(view) || !row) return;
@@ -103,6 +105,8 @@ void ShowEntryRun(IndexView* view, IndexRow* row, int32_t step) {
         row += step;
     }
 }
+
+}  // namespace
 
 void RevealArticle(IndexView* view, uint16_t articleNumber) {
     if (!HasRows(view) || view->RowCount == 0 || articleNumber == 0) return;

@@ -62,8 +62,10 @@ int32_t ResizeIndexView(IndexView* view, int32_t width, int32_t height) {
     if (!view) return kNoView;
     view->Width = width;
     view->Height = height;
-    return LayoutIndex(view, view->Contents, 0);
+    return LayoutIndex(view, view->Contents, kKeepPrevious);
 }
+
+namespace {
 
 FontHandle CreateIndexFont(IndexView* view, uint16_t fontBits) {
     if (!view) return nullptr;
@@ -75,6 +77,8 @@ FontHandle CreateIndexFont(IndexView* view, uint16_t fontBits) {
     view->FontCache = entry;
     return entry->Font;
 }
+
+}  // namespace
 
 FontHandle SelectIndexFont(IndexView* view, uint16_t value) {
     if (!view) return nullptr;

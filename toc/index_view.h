@@ -57,18 +57,18 @@ struct ShownEntry {
     uint8_t Open;
 };
 
-// The model.
+// The model. The flags of DestroyIndexView (kKeepViewRecord, kReleaseView),
+// LayoutIndex (kKeepPrevious, kReleasePrevious) and DrawIndexView (kNoErase,
+// kErase) are the article view's.
 IndexView* CreateIndexView(TextDevice* dc, const Rect* rectangle, const FontSpec* fontSpec,
                            int32_t capacity);
 void DestroyIndexView(IndexView* view, int32_t releaseView);
 int32_t ResizeIndexView(IndexView* view, int32_t width, int32_t height);
 FontHandle SelectIndexFont(IndexView* view, uint16_t value);
-FontHandle CreateIndexFont(IndexView* view, uint16_t fontBits);
 void ReleaseIndexFonts(IndexView* view);
 
 // Layout.
 int32_t LayoutIndex(IndexView* view, uint8_t* buffer, int32_t releaseOld);
-int32_t GrowIndexRows(IndexView* view);
 int32_t ComputeMaxTopRow(IndexView* view);
 // Indentation of a row: from the right edge of the list to the row's right edge.
 int32_t RowIndentation(const IndexView* view, const IndexRow& row);
@@ -78,13 +78,11 @@ int32_t RowIndentation(const IndexView* view, const IndexRow& row);
 // without Shown take no space), or the end row.
 IndexRow* SkipTopRows(IndexView* view);
 int32_t DrawIndexView(IndexView* view, int32_t erase);
-void DrawIndexIcon(IndexView* view, const IndexRow* row, int32_t y);
 int32_t ScrollIndexView(IndexView* view, int32_t delta, int32_t redrawMode, int32_t clampAlways);
 
 // The tree.
 int32_t HitTestIndex(IndexView* view, int32_t x, int32_t y);
 int32_t ToggleSection(IndexView* view, IndexRow* row);
-void ShowEntryRun(IndexView* view, IndexRow* row, int32_t step);
 void RevealArticle(IndexView* view, uint16_t articleNumber);
 // A new list the caller releases with PlainFree, or null.
 ShownEntry* SaveShownEntries(const IndexView* view);

@@ -138,6 +138,29 @@ void AdvancePast(const ArticleLine& line, PageTop& page, int32_t* linesDrawn) {
         if (linesDrawn) ++*linesDrawn;
     }
 }
+
+int32_t DrawMatch(ArticleView* view) {
+    if (!CanDraw(view)) return kNoView;
+    PageTop page = FindTopLine(view);
+    uint16_t selectedWord = StartFontWord(*page.Entry);
+    const FontHandle savedFont = SelectFormatFont(view, selectedWord);
+
+    for (const ArticleLine* line = page.Entry; line->Format != 0 && page.Remaining >= line->Height;
+         ++line) {
+        if (!IsRuleFormat(line->Format) && LineTouchesHit(view, *line)) {
+            if ((line->Format ^ selectedWord) & kFormatFontBits) {
+                selectedWord = line->Format;
+                SelectFormatFont(view, selectedWord);
+            }
+            HighlightLine(view, *line, page.Y);
+        }
+        AdvancePast(*line, page, nullptr);
+    }
+
+    view->Dc->SelectFont(savedFont);
+    return 0;
+}
+
 }  // namespace
 
 int32_t DrawArticleView(ArticleView* view, int32_t erase) {
@@ -176,28 +199,6 @@ int32_t DrawArticleView(ArticleView* view, int32_t erase) {
 
     if (view->MatchStart || view->MatchEnd) return DrawMatch(view);
     view->PageEnd = line;
-    return 0;
-}
-
-int32_t DrawMatch(ArticleView* view) {
-    if (!CanDraw(view)) return kNoView;
-    PageTop page = FindTopLine(view);
-    uint16_t selectedWord = StartFontWord(*page.Entry);
-    const FontHandle savedFont = SelectFormatFont(view, selectedWord);
-
-    for (const ArticleLine* line = page.Entry; line->Format != 0 && page.Remaining >= line->Height;
-         ++line) {
-        if (!IsRuleFormat(line->Format) && LineTouchesHit(view, *line)) {
-            if ((line->Format ^ selectedWord) & kFormatFontBits) {
-                selectedWord = line->Format;
-                SelectFormatFont(view, selectedWord);
-            }
-            HighlightLine(view, *line, page.Y);
-        }
-        AdvancePast(*line, page, nullptr);
-    }
-
-    view->Dc->SelectFont(savedFont);
     return 0;
 }
 

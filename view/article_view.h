@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "settings/font_spec.h"
 #include "view/text_device.h"
 
 // Format byte of a block (widened to a 16-bit format word inside the view).
@@ -44,12 +45,6 @@ constexpr uint32_t kArticleOffsetLimit = 0x10000;
 // Line-table entries a layout makes at most, so that LineCapacity, LineCount and
 // DisplayLineCount stay 16-bit counts; the layout ends an article there.
 constexpr int32_t kMaxLineCount = 0xFF00;
-
-struct FontSpec {
-    char16_t FontName[32];   // NUL-terminated, at most 31 characters
-    int32_t FontSize;        // points; 0 = none chosen
-    int32_t FontAsciiBase;   // display character of letter code 0x61
-};
 
 struct FontCacheEntry {
     FontCacheEntry* Next;
@@ -142,7 +137,6 @@ int32_t ComputeMaxTopLine(ArticleView* view);
 
 // Drawing and scrolling.
 int32_t DrawArticleView(ArticleView* view, int32_t erase);
-int32_t DrawMatch(ArticleView* view);
 void DrawMatchPart(ArticleView* view, const uint8_t* text, const uint8_t* run, int32_t count,
                    int32_t x, int32_t y);
 void DrawRun(TextDevice* dc, const uint8_t* run, int32_t count, int32_t x, int32_t y, int32_t w,

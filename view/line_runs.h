@@ -28,16 +28,6 @@ struct ByteRun {
     int32_t Count;
 };
 
-// Left-to-right first line: the hanging word starts at Offset and runs to the
-// first space; the main run begins after the word and the spaces behind it.
-ByteRun LeftToRightHangingWord(const uint8_t* text, const ArticleLine& line);
-int32_t LeftToRightMainRunStart(const uint8_t* text, const ArticleLine& line);
-
-// Right-to-left first line: the string is stored in display order, so the
-// hanging word (the reading-first word) is the tail of the string behind the
-// main run and the spaces that separate them.
-ByteRun RightToLeftHangingWord(const uint8_t* text, const ArticleLine& line);
-
 // The hanging word of a line, whichever its direction; Count 0 when it has none.
 ByteRun HangingWordOf(const uint8_t* text, const ArticleLine& line);
 

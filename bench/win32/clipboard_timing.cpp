@@ -23,6 +23,7 @@
 #include "platform/allocation.h"
 #include "platform/ports.h"
 #include "platform/record_source.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
 #include "tests/win32/support/book_articles.h"
@@ -215,7 +216,7 @@ int main(int argc, char** argv) {
     HeldArticle article = LoadArticle(largest);
     HeldArticle joined = JoinedArticle();
     HeldArticle next = LoadArticle(kHeldArticles + 1);
-    const UINT richText = RegisterClipboardFormatW(reinterpret_cast<const wchar_t*>(kRichTextFormatName));
+    const UINT richText = RegisterClipboardFormatW(AsWide(kRichTextFormatName));
     std::printf("largest article: %d, %zu bytes decompressed; joined article %u bytes; article %d appended\n",
                 largest, largestSize, joined.Size - kRecordTerminators, kHeldArticles + 1);
 

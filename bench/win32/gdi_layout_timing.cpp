@@ -17,6 +17,7 @@
 
 #include "bench/win32/timing_support.h"
 #include "platform/allocation.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "platform/ports.h"
 #include "store/record_loader.h"
@@ -299,7 +300,7 @@ int main(int argc, char** argv) {
         memoryDevice.SelectFont(previous);
         memoryDevice.DeleteFont(probe);
         std::printf("font %ls %d pt (asked for %ls), %d dpi; view %d x %d\n", face, kPointSize,
-                    reinterpret_cast<const wchar_t*>(kFace), memoryDevice.PixelsPerInchY(),
+                    AsWide(kFace), memoryDevice.PixelsPerInchY(),
                     kViewRect.Right - kViewRect.Left, kViewRect.Bottom - kViewRect.Top);
     }
 

@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     font.FontSize = kFontSize;
     IndexView* view = CreateIndexView(&device, &kListArea, &font, kIndexViewCapacity);
     double first = NowMs();
-    if (LayoutIndex(view, contents, 1) != kLayoutDone) {
+    if (LayoutIndex(view, contents, kReleasePrevious) != kLayoutDone) {
         std::fprintf(stderr, "the contents did not lay out\n");
         return 1;
     }
@@ -132,11 +132,11 @@ int main(int argc, char** argv) {
     }
     ComputeMaxTopRow(view);
     view->TopRow = uint16_t(view->MaxTopRow / 2);
-    const Timing page = TimeRuns(kRuns, [&](int) { DrawIndexView(view, 1); });
+    const Timing page = TimeRuns(kRuns, [&](int) { DrawIndexView(view, kErase); });
     std::printf("  (a page: %d rows drawn)\n", view->RowsDrawn);
     Print("full page draw", page, kPageGoalMs);
 
-    DestroyIndexView(view, 1);
+    DestroyIndexView(view, kReleaseView);
     ReleaseDC(window, dc);
     DestroyWindow(window);
     for (void* glyph : AppSettings.GlyphBitmaps) DeleteObject(static_cast<HBITMAP>(glyph));

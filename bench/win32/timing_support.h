@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ports.h"
+#include "platform/win32/wide_text.h"
 
 // The build's generated/ folder as a Windows path: the first argument, or
 // ORVENDEL_BINARY_DIR/generated; a Linux path is reached through drive Z:.
@@ -42,7 +43,7 @@ inline double NowMs() {
 class QuietMessages : public MessagePort {
 public:
     int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        std::fprintf(stderr, "message: %ls\n", reinterpret_cast<const wchar_t*>(text));
+        std::fprintf(stderr, "message: %ls\n", AsWide(text));
         return kIdOk;
     }
 };

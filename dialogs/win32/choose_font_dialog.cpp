@@ -6,6 +6,9 @@
 #include "dialogs/font_choice.h"
 #include "dialogs/font_dialog_controls.h"
 #include "dialogs/font_sizes.h"
+#include "platform/win32/dialog.h"
+#include "platform/win32/selected_object.h"
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "view/display_font.h"
 #include "view/letter_codes.h"
@@ -22,8 +25,6 @@ constexpr wchar_t kLeftToRightOverride = 0x202D;
 // Room the edit control may measure differently from GDI.
 constexpr int kFlowSlack = 2;
 
-const wchar_t* Wide(const char16_t* units) { return reinterpret_cast<const wchar_t*>(units); }
-
 int ExtentOf(HDC dc, const wchar_t* units, int count) {
     SIZE size{};
     GetTextExtentPoint32W(dc, units, count, &size);
@@ -36,24 +37,25 @@ int ExtentOf(HDC dc, const wchar_t* units, int count) {
 // which holds the first letters: the top line ends with alef at the right
 // edge, and each line below goes on where the one above stopped.
 std::wstring FlowSample(HWND sample, const char16_t* stored, HFONT font) {
-    const std::wstring units(Wide(stored));
+    const std::wstring units(AsWide(stored));
     RECT format{};
     SendMessageW(sample, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     const int width = format.right - format.left - kFlowSlack;
     HDC dc = GetDC(sample);
-    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     std::wstring shown;
-    int end = int(units.size());
-    while (end > 0) {
-        int count = 1;
-        while (count < end && ExtentOf(dc, units.data() + end - count - 1, count + 1) <= width)
-            ++count;
-        if (!shown.empty()) shown += L"\r\n";
-        shown += kLeftToRightOverride;
-        shown.append(units, size_t(end - count), size_t(count));
-        end -= count;
+    {
+        const SelectedObject selected(dc, font);
+        int end = int(units.size());
+        while (end > 0) {
+            int count = 1;
+            while (count < end && ExtentOf(dc, units.data() + end - count - 1, count + 1) <= width)
+                ++count;
+            if (!shown.empty()) shown += L"\r\n";
+            shown += kLeftToRightOverride;
+            shown.append(units, size_t(end - count), size_t(count));
+            end -= count;
+        }
     }
-    if (previous) SelectObject(dc, previous);
     ReleaseDC(sample, dc);
     return shown;
 }
@@ -114,8 +116,8 @@ void ListFaces(HWND dialog, const FontSpec& shown) {
     HWND faces = GetDlgItem(dialog, IDC_FONT_FACES);
     SendMessageW(faces, LB_RESETCONTENT, 0, 0);
     for (const FontFaceRecord* face = ChooseFontDialog.Faces; face; face = face->Next)
-        SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(face->FaceName)));
-    SendMessageW(faces, LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(Wide(shown.FontName)));
+        SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(face->FaceName)));
+    SendMessageW(faces, LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(AsWide(shown.FontName)));
 }
 
 void ListSizes(HWND dialog, int32_t storedSize) {
@@ -134,16 +136,39 @@ void ListSizes(HWND dialog, int32_t storedSize) {
     }
 }
 
-INT_PTR OnChooseFontCommand(HWND dialog, int command) {
+// The font enumeration's callback: one call per face.
+int CALLBACK CollectFontFace(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD, LPARAM) {
+    return AddFontFace(AsUnits(font->lfFaceName), metrics->tmCharSet);
+}
+
+// The state starts afresh at every opening, on the edited record.
+INT_PTR OnInitDialog(HWND dialog, LPARAM lParam) {
+    FontSpec* spec = DialogRequest<FontSpec>(lParam);
+    ChooseFontDialog = ChooseFontState{};
+    HWND parent = GetParent(dialog);
+    HDC dc = GetDC(parent);
+    Win32FontDialog controls(dialog);
+    BeginFontChoice(&controls, spec);
+    EnumFontsW(dc, nullptr, CollectFontFace, 0);
+    ReleaseDC(parent, dc);
+    // With no face stored the lists show the face and size the article is
+    // drawn in: selecting by an empty name would pick the first face listed,
+    // which OK would then store though nobody chose it.
+    const FontSpec shown = DisplayFontSpec(*spec);
+    ListFaces(dialog, shown);
+    ListSizes(dialog, shown.FontSize);
+    SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));
+    return FALSE;
+}
+
+INT_PTR OnCommand(HWND dialog, int command) {
     Win32FontDialog controls(dialog);
     switch (command) {
         case IDOK:
             ApplyFontChoice(&controls, FontChoiceMode::Commit);
-            FreeFontFaces();
             EndDialog(dialog, IDOK);
             return TRUE;
         case IDCANCEL:
-            FreeFontFaces();
             EndDialog(dialog, IDCANCEL);
             return TRUE;
         case IDC_FONT_FACES:
@@ -164,50 +189,25 @@ INT_PTR OnChooseFontCommand(HWND dialog, int command) {
     return FALSE;
 }
 
-}  // namespace
-
-int CALLBACK CollectFontFace(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD, LPARAM) {
-    return AddFontFace(reinterpret_cast<const char16_t*>(font->lfFaceName), metrics->tmCharSet);
-}
-
-void InitChooseFont(HWND dialog, FontSpec* spec) {
-    HWND parent = GetParent(dialog);
-    HDC dc = GetDC(parent);
+// The sample font and the faces go with the dialog, however it closed.
+INT_PTR OnDestroy(HWND dialog) {
     Win32FontDialog controls(dialog);
-    BeginFontChoice(&controls, spec);
-    if (!ChooseFontDialog.Faces) EnumFontsW(dc, nullptr, CollectFontFace, 0);
-    ReleaseDC(parent, dc);
-    // With no face stored the lists show the face and size the article is
-    // drawn in: selecting by an empty name would pick the first face listed,
-    // which OK would then store though nobody chose it.
-    const FontSpec shown = DisplayFontSpec(*spec);
-    ListFaces(dialog, shown);
-    ListSizes(dialog, shown.FontSize);
-    SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));
+    ForgetSampleFont(&controls);
+    FreeFontFaces();
+    return TRUE;
 }
 
 INT_PTR CALLBACK ChooseFontProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            InitChooseFont(dialog, reinterpret_cast<FontSpec*>(lParam));
-            return FALSE;
-        case WM_COMMAND:
-            return OnChooseFontCommand(dialog, LOWORD(wParam));
-        case WM_DESTROY: {
-            Win32FontDialog controls(dialog);
-            ForgetSampleFont(&controls);
-            return TRUE;
-        }
+        case WM_INITDIALOG: return OnInitDialog(dialog, lParam);
+        case WM_COMMAND:    return OnCommand(dialog, LOWORD(wParam));
+        case WM_DESTROY:    return OnDestroy(dialog);
     }
     return FALSE;
 }
 
+}  // namespace
+
 INT_PTR ChooseDisplayFont(HWND owner, FontSpec* spec) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CHOOSE_FONT), owner,
-                                           ChooseFontProc, reinterpret_cast<LPARAM>(spec));
-    // The faces went at OK or Cancel; the state is clear for the next opening.
-    FreeFontFaces();
-    ChooseFontDialog = ChooseFontState{};
-    return result;
+    return RunDialog(IDD_CHOOSE_FONT, owner, ChooseFontProc, spec);
 }

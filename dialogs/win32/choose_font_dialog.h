@@ -8,9 +8,3 @@
 // Runs the dialog modally over owner on spec (AppSettings' font, edited in
 // place at OK). IDOK (1) or IDCANCEL (2).
 INT_PTR ChooseDisplayFont(HWND owner, FontSpec* spec);
-
-INT_PTR CALLBACK ChooseFontProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-void InitChooseFont(HWND dialog, FontSpec* spec);
-// The font enumeration's callback: one call per face.
-int CALLBACK CollectFontFace(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD fontType,
-                             LPARAM parameter);

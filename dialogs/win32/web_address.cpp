@@ -5,16 +5,24 @@
 #include "dialogs/product_version.h"
 #include "dialogs/update_address.h"
 #include "platform/maker_site.h"
+#include "platform/win32/wide_text.h"
 
+namespace {
+
+// ShellExecuteExW with the verb "Open", the address as the file and the
+// shell's own error box switched off; the result is not examined (a missing
+// browser shows nothing).
 void OpenWebAddress(HWND owner, const char16_t* address) {
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_FLAG_NO_UI;
     execute.hwnd = owner;
     execute.lpVerb = L"Open";
-    execute.lpFile = reinterpret_cast<const wchar_t*>(address);
+    execute.lpFile = AsWide(address);
     ShellExecuteExW(&execute);
 }
+
+}  // namespace
 
 void OpenMakerSite(HWND owner) {
     char16_t address[kUpdateAddressSize];

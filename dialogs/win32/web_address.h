@@ -3,10 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// ShellExecuteExW with the verb "Open", the address as the file and the
-// shell's own error box switched off; the result is not examined (a missing
-// browser shows nothing).
-void OpenWebAddress(HWND owner, const char16_t* address);
 void OpenMakerSite(HWND owner);
 // Opens the update-check address on the maker's server, which carries the
 // platform, the product token and the version.

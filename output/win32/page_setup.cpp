@@ -12,6 +12,7 @@
 #include "output/stored_device_mode.h"
 #include "output/win32/printing.h"
 #include "platform/ports.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
@@ -21,8 +22,6 @@ namespace {
 // The device mode the dialog last returned in this run; offered again when
 // the settings store has none that can be read.
 HGLOBAL RememberedDevMode = nullptr;
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 void ShowFailure(const char16_t* text, const char16_t* caption) {
     if (Ports.Messages) Ports.Messages->ShowMessage(AppSettings.MainWindow, text, caption, kMbOk);
@@ -163,8 +162,9 @@ void StoreMargins(const RECT& margins) {
     WriteDword(kValuePrintRight, uint32_t(margins.right));
 }
 
-}  // namespace
-
+// A byte-block settings value in a new movable memory block of its size, or
+// fallback when the value is missing, is no whole device mode, or memory
+// cannot be had.
 HGLOBAL ReadDevMode(const char16_t* valueName, HGLOBAL fallback) {
     if (!Ports.Store) return fallback;
     uint32_t type = 0;
@@ -183,7 +183,11 @@ HGLOBAL ReadDevMode(const char16_t* valueName, HGLOBAL fallback) {
     return block;
 }
 
+// The message for the current CommDlgExtendedError code, or null for a code
+// outside the page-setup table.
 const char16_t* PageSetupErrorText() { return PageSetupErrorMessage(CommDlgExtendedError()); }
+
+}  // namespace
 
 HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margins) {
     HGLOBAL offered = ReadDevMode(kValueDevMode, ask ? RememberedDevMode : nullptr);
@@ -227,7 +231,7 @@ HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margin
     DOCINFOW document;
     std::memset(&document, 0, sizeof document);
     document.cbSize = sizeof document;
-    document.lpszDocName = Wide(documentName);
+    document.lpszDocName = AsWide(documentName);
     if (StartDocW(dc, &document) <= 0) {
         DeleteDC(dc);
         return nullptr;

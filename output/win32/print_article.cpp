@@ -20,6 +20,16 @@ private:
     HDC dc_;
 };
 
+// Ends the job with AbortDoc (abort non-zero) or EndDoc, and deletes dc.
+void EndPrintJob(HDC dc, int32_t abort) {
+    if (!dc) return;
+    if (abort)
+        AbortDoc(dc);
+    else
+        EndDoc(dc);
+    DeleteDC(dc);
+}
+
 }  // namespace
 
 void PrintArticle(ArticleView* view) {
@@ -33,13 +43,4 @@ void PrintArticle(ArticleView* view) {
     const int32_t pages = PrintArticlePages(view, &printer, margins, &job);
     EndPrintJob(dc, PrintJobEnding(pages));
     SetCursor(previousCursor);
-}
-
-void EndPrintJob(HDC dc, int32_t abort) {
-    if (!dc) return;
-    if (abort)
-        AbortDoc(dc);
-    else
-        EndDoc(dc);
-    DeleteDC(dc);
 }

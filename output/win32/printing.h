@@ -17,12 +17,3 @@ void PrintArticle(ArticleView* view);
 // user cancelled, page setup failed or the printer could not be opened (the
 // last two are shown to the user).
 HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margins);
-// The message for the current CommDlgExtendedError code, or null for a code
-// outside the page-setup table.
-const char16_t* PageSetupErrorText();
-// Ends the job with AbortDoc (abort non-zero) or EndDoc, and deletes dc.
-void EndPrintJob(HDC dc, int32_t abort);
-// A byte-block settings value in a new movable memory block of its size, or
-// fallback when the value is missing, is no whole device mode, or memory
-// cannot be had.
-HGLOBAL ReadDevMode(const char16_t* valueName, HGLOBAL fallback);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 static_assert(kClipboardUnicodeText == CF_UNICODETEXT, "the Unicode text format's number");
 
 namespace {
@@ -31,7 +33,7 @@ bool Win32ClipboardPort::SetData(uint32_t format, ClipboardBlock block) {
 }
 
 uint32_t Win32ClipboardPort::RegisterFormat(const char16_t* name) {
-    return RegisterClipboardFormatW(reinterpret_cast<const wchar_t*>(name));
+    return RegisterClipboardFormatW(AsWide(name));
 }
 
 ClipboardBlock Win32ClipboardPort::AllocBlock(size_t bytes) {

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 int32_t MessageBoxPort::ShowMessage(void* owner, const char16_t* text, const char16_t* caption,
                                     uint32_t style) {
-    return MessageBoxW(static_cast<HWND>(owner), reinterpret_cast<const wchar_t*>(text),
-                       reinterpret_cast<const wchar_t*>(caption), style);
+    return MessageBoxW(static_cast<HWND>(owner), AsWide(text), AsWide(caption), style);
 }

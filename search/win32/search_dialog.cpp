@@ -1,6 +1,8 @@
 #include "search/win32/search_dialog.h"
 
 #include "platform/allocation.h"
+#include "platform/win32/dialog.h"
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
 #include "search/search_keys.h"
@@ -18,9 +20,8 @@ constexpr int kPictureTop = 71;
 // One dialog at a time.
 struct SearchDialogState {
     HFONT FieldFont;
-    int BaseUnitX, BaseUnitY;   // GetDialogBaseUnits, read at open
 };
-SearchDialogState Dialog{};
+SearchDialogState State{};
 
 // The signed client coordinates of a mouse message.
 int ClickX(LPARAM lParam) { return int(short(LOWORD(lParam))); }
@@ -30,7 +31,7 @@ HWND FieldOf(HWND dialog) { return GetDlgItem(dialog, IDC_SEARCH_FIELD); }
 
 // The stored pattern as display characters, in stored order: the Reverse step
 // is left out, so that confirming the field unchanged keeps the pattern.
-void FillField(HWND field) {
+void StoredPatternText(wchar_t* text) {
     const uint8_t* pattern = AppSettings.SearchString;
     int32_t count = 0;
     while (count < kPatternMaxLength && pattern[count] != 0) ++count;
@@ -38,30 +39,50 @@ void FillField(HWND field) {
     AppSettings.Flags &= ~kFlagsReverse;
     char16_t* units = LettersToDisplay(pattern, count, nullptr);
     AppSettings.Flags = savedFlags;
-    wchar_t text[kFieldLimit + 1] = {kFieldOrderMark};
-    for (int32_t i = 0; units && i < count && units[i]; ++i) text[i + 1] = wchar_t(units[i]);
+    int32_t i = 0;
+    for (; units && i < count && i < kFieldMaxCharacters && units[i]; ++i) text[i] = wchar_t(units[i]);
+    text[i] = 0;
     PlainFree(units);
-    SetWindowTextW(field, text);
 }
 
-BOOL OnInitDialog(HWND dialog) {
+// Inserts the letter of picture key k (0, the space bar, to 27) into the
+// field, without moving the focus.
+void InsertPictureLetter(HWND dialog, int k) {
     HWND field = FieldOf(dialog);
-    const LONG units = GetDialogBaseUnits();
-    Dialog.BaseUnitX = LOWORD(units);
-    Dialog.BaseUnitY = HIWORD(units);
-    Dialog.FieldFont = MakeSearchFieldFont(field);
-    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog.FieldFont), TRUE);
-    SendMessageW(field, EM_LIMITTEXT, kFieldLimit, 0);
-    FillField(field);
-    SubclassSearchEdit(field);
+    if (!field || k < kSpaceBarKey || k > kPictureKeyCount) return;
+    InsertInFront(field, wchar_t(PictureKeyCharacter(k, AppSettings.Font.FontAsciiBase)));
+}
+
+// A click at (x, y) of the dialog's client area: the picture key there, if
+// any, inserts its letter. The picture's corner is taken from where the
+// dialog's own font put the picture control, so that a click finds its key
+// whatever the system's dialog base units are.
+void PictureKeyAt(HWND dialog, int x, int y) {
+    RECT corner{kPictureLeft, kPictureTop, kPictureLeft, kPictureTop};
+    MapDialogRect(dialog, &corner);
+    const int32_t key = PictureKeyNumber(x - corner.left, y - corner.top);
+    if (key != kNoPictureKey) InsertPictureLetter(dialog, key);
+}
+
+INT_PTR OnInitDialog(HWND dialog) {
+    State = SearchDialogState{};
+    State.FieldFont = CreateSearchFieldFont(FieldOf(dialog));
+    wchar_t text[kFieldMaxCharacters + 1] = {};
+    StoredPatternText(text);
+    SetUpSearchField(FieldOf(dialog), State.FieldFont, kFieldMaxCharacters, text);
     return TRUE;   // the focus goes to the field, the first tab stop
+}
+
+INT_PTR OnDestroy() {
+    DeleteDialogObject(&State.FieldFont);
+    return FALSE;
 }
 
 void OnOk(HWND dialog) {
     HWND field = FieldOf(dialog);
     wchar_t text[kFieldMaxCharacters + 1] = {};
-    ReadFieldPattern(field, text);
-    ConvertPattern(reinterpret_cast<const char16_t*>(text));
+    ReadFieldText(field, text);
+    ConvertPattern(AsUnits(text));
     if (AppSettings.SearchString[0] == 0) {
         EndDialog(dialog, IDOK);
         return;
@@ -75,55 +96,36 @@ void OnOk(HWND dialog) {
     SetFocus(field);
 }
 
-}  // namespace
-
-void ShowSearchDialog(HWND owner) {
-    DialogBoxParamW(static_cast<HINSTANCE>(AppSettings.Instance), MAKEINTRESOURCEW(IDD_SEARCH), owner,
-                    SearchDialogProc, 0);
-}
-
-INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return OnInitDialog(dialog);
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDOK:
-                    OnOk(dialog);
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
-                case IDC_SEARCH_FIELD:
-                    if (HIWORD(wParam) == EN_CHANGE) KeepFieldOrderMark(reinterpret_cast<HWND>(lParam));
-                    return TRUE;
-            }
-            return FALSE;
-        case WM_LBUTTONDOWN:
-            PictureKeyAt(dialog, ClickX(lParam), ClickY(lParam));
+INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+        case IDOK:
+            OnOk(dialog);
             return TRUE;
-        case WM_DESTROY:
-            if (Dialog.FieldFont) DeleteObject(Dialog.FieldFont);
-            Dialog.FieldFont = nullptr;
-            return FALSE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case IDC_SEARCH_FIELD:
+            if (HIWORD(wParam) == EN_CHANGE) KeepFieldOrderMark(reinterpret_cast<HWND>(lParam));
+            return TRUE;
     }
     return FALSE;
 }
 
-// The picture's corner is taken from where the dialog's own font put the
-// picture control, so that a click finds its key whatever the system's
-// dialog base units are.
-int PictureKeyAt(HWND dialog, int x, int y) {
-    RECT corner{kPictureLeft, kPictureTop, kPictureLeft, kPictureTop};
-    MapDialogRect(dialog, &corner);
-    const int32_t key = PictureKeyNumber(x - corner.left, y - corner.top);
-    if (key == kNoPictureKey) return 1;
-    InsertPictureLetter(dialog, key);
-    return 0;
+INT_PTR OnLButtonDown(HWND dialog, LPARAM lParam) {
+    PictureKeyAt(dialog, ClickX(lParam), ClickY(lParam));
+    return TRUE;
 }
 
-void InsertPictureLetter(HWND dialog, int k) {
-    HWND field = FieldOf(dialog);
-    if (!field || k < kSpaceBarKey || k > kPictureKeyCount) return;
-    InsertInFront(field, wchar_t(PictureKeyCharacter(k, AppSettings.Font.FontAsciiBase)));
+INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:  return OnInitDialog(dialog);
+        case WM_COMMAND:     return OnCommand(dialog, wParam, lParam);
+        case WM_LBUTTONDOWN: return OnLButtonDown(dialog, lParam);
+        case WM_DESTROY:     return OnDestroy();
+    }
+    return FALSE;
 }
+
+}  // namespace
+
+void ShowSearchDialog(HWND owner) { RunDialog(IDD_SEARCH, owner, SearchDialogProc, nullptr); }

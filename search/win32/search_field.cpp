@@ -3,6 +3,8 @@
 #include <string>
 
 #include "platform/ports.h"
+#include "platform/win32/subclassed_control.h"
+#include "platform/win32/wide_text.h"
 #include "search/search_keys.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
@@ -10,6 +12,10 @@
 
 namespace {
 
+constexpr wchar_t kSubclassErrorText[] = L"SubclassWindow() error";
+constexpr wchar_t kSubclassErrorCaption[] = L"Hebrew";
+
+// One procedure for every search field: EDIT controls share their class's.
 WNDPROC PreviousEditProc = nullptr;
 
 LRESULT PassOn(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -31,6 +37,9 @@ void Select(HWND field, DWORD start, DWORD end) { SendMessageW(field, EM_SETSEL,
 void ReplaceSelection(HWND field, const wchar_t* text) {
     SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
+
+// The field's room: its characters and the mark.
+int FieldLimit(HWND field) { return int(SendMessageW(field, EM_GETLIMITTEXT, 0, 0)); }
 
 std::wstring TextOf(HWND field) {
     std::wstring text(size_t(GetWindowTextLengthW(field)) + 1, L'\0');
@@ -78,39 +87,8 @@ void DeleteBeforeCaret(HWND field) {
 bool ScrollLockOn() { return GetKeyState(VK_SCROLL) != 0; }
 bool ShiftDown() { return GetKeyState(VK_SHIFT) < 0; }
 
-}  // namespace
-
-HFONT MakeSearchFieldFont(HWND field) {
-    const FontSpec& spec = AppSettings.View ? AppSettings.View->Font : AppSettings.Font;
-    HDC dc = GetDC(field);
-    HFONT font = CreateLetterFont(dc, spec.FontName, spec.FontSize, FW_DONTCARE, spec.FontAsciiBase);
-    if (dc) ReleaseDC(field, dc);
-    return font;
-}
-
-void SubclassSearchEdit(HWND field) {
-    if (!field) return;
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SearchEditProc)));
-    if (!previous) {
-        Ports.Messages->ShowMessage(nullptr, reinterpret_cast<const char16_t*>(kSubclassErrorText),
-                                    reinterpret_cast<const char16_t*>(kSubclassErrorCaption), kMbOk);
-        ExitProcess(1);
-    }
-    if (previous != SearchEditProc) PreviousEditProc = previous;
-}
-
-void InsertInFront(HWND field, wchar_t c) {
-    KeepCaretAfterMark(field);
-    const Selection selection = SelectionOf(field);
-    // A full field takes nothing (a selection makes room for the character).
-    if (selection.Start == selection.End && GetWindowTextLengthW(field) >= kFieldLimit) return;
-    const wchar_t text[2] = {c, 0};
-    ReplaceSelection(field, text);
-    const DWORD s = SelectionOf(field).Start;
-    if (s > 0) Select(field, s - 1, s - 1);
-}
-
+// Maps and inserts one typed character with the caret put back in front of
+// it; 0 when handled, 1 when the field's own handling must take it.
 int InsertMappedKey(HWND field, wchar_t c) {
     char16_t mapped = 0;
     if (!MappedCharacter(char16_t(c), AppSettings.Font.FontAsciiBase, &mapped)) return 1;
@@ -158,10 +136,49 @@ LRESULT CALLBACK SearchEditProc(HWND field, UINT message, WPARAM wParam, LPARAM 
     return PassOn(field, message, wParam, lParam);
 }
 
-void ReadFieldPattern(HWND field, wchar_t* units) {
+// Installs SearchEditProc as the field's window procedure.
+void SubclassSearchEdit(HWND field) {
+    if (!field) return;
+    if (!SubclassControl(field, SearchEditProc, &PreviousEditProc)) {
+        Ports.Messages->ShowMessage(nullptr, AsUnits(kSubclassErrorText), AsUnits(kSubclassErrorCaption), kMbOk);
+        ExitProcess(1);
+    }
+}
+
+}  // namespace
+
+HFONT CreateSearchFieldFont(HWND field) {
+    const FontSpec& spec = AppSettings.View ? AppSettings.View->Font : AppSettings.Font;
+    HDC dc = GetDC(field);
+    HFONT font = CreateLetterFont(dc, spec.FontName, spec.FontSize, FW_DONTCARE, spec.FontAsciiBase);
+    if (dc) ReleaseDC(field, dc);
+    return font;
+}
+
+void SetUpSearchField(HWND field, HFONT font, int maxCharacters, const wchar_t* text) {
+    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(field, EM_LIMITTEXT, WPARAM(maxCharacters + 1), 0);
+    const std::wstring shown = kFieldOrderMark + std::wstring(text);
+    SetWindowTextW(field, shown.c_str());
+    SubclassSearchEdit(field);
+}
+
+void InsertInFront(HWND field, wchar_t c) {
+    KeepCaretAfterMark(field);
+    const Selection selection = SelectionOf(field);
+    // A full field takes nothing (a selection makes room for the character).
+    if (selection.Start == selection.End && GetWindowTextLengthW(field) >= FieldLimit(field)) return;
+    const wchar_t text[2] = {c, 0};
+    ReplaceSelection(field, text);
+    const DWORD s = SelectionOf(field).Start;
+    if (s > 0) Select(field, s - 1, s - 1);
+}
+
+void ReadFieldText(HWND field, wchar_t* units) {
     const std::wstring text = TextOf(field);
+    const int maxCharacters = FieldLimit(field) - 1;
     int n = 0;
-    for (size_t i = 0; i < text.size() && n < kFieldMaxCharacters; ++i)
+    for (size_t i = 0; i < text.size() && n < maxCharacters; ++i)
         if (text[i] != kFieldOrderMark) units[n++] = text[i];
     units[n] = 0;
 }
@@ -178,7 +195,8 @@ void KeepFieldOrderMark(HWND field) {
         if (i < s.Start) ++caret;
         fixed += text[i];
     }
-    if (fixed.size() > size_t(kFieldLimit)) fixed.resize(size_t(kFieldLimit));
+    const size_t limit = size_t(FieldLimit(field));
+    if (fixed.size() > limit) fixed.resize(limit);
     if (caret > fixed.size()) caret = DWORD(fixed.size());
     SetWindowTextW(field, fixed.c_str());
     Select(field, caret, caret);

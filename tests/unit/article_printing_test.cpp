@@ -82,7 +82,7 @@ protected:
     }
     void TearDown() override {
         FailAllocationAfter(-1);
-        DestroyArticleView(view, 1);
+        DestroyArticleView(view, kReleaseView);
     }
 
     void UsePrinter(int32_t dpi, int32_t width, int32_t height) {
@@ -92,7 +92,7 @@ protected:
         printer.VertRes = height;
     }
     void LayOut(const std::vector<TestBlock>& blocks) {
-        ASSERT_EQ(LayoutArticle(view, NewArticle(blocks), 1), kLayoutDone);
+        ASSERT_EQ(LayoutArticle(view, NewArticle(blocks), kReleasePrevious), kLayoutDone);
     }
     int32_t Print(const PrintMargins& margins = kDefaultMargins) {
         return PrintArticlePages(view, &printer, margins, &job);
@@ -206,7 +206,7 @@ TEST_F(ArticlePrinting, BandsTakeTheirFontHeightAndFiveUnitsEach) {
     EXPECT_EQ(header.Right, kAreaLeft + kAreaWidth) << "against the band's right edge";
     EXPECT_EQ(header.Right - header.Left, 4 * 8) << "exactly the header's width";
     EXPECT_EQ(printer.Runs[0].Font->EmHeight, -8);
-    DestroyArticleView(&printView, 0);
+    DestroyArticleView(&printView, kKeepViewRecord);
 }
 
 TEST_F(ArticlePrinting, HeaderUnitsStayAsTheyAreBelowTheUnicodeBase) {
@@ -328,7 +328,7 @@ TEST_F(ArticlePrinting, PrintingLeavesTheScreenViewExactlyAsItWas) {
     view->TopLine = 5;
     view->MatchStart = 10;
     view->MatchEnd = 12;
-    ASSERT_EQ(DrawArticleView(view, 1), 0);
+    ASSERT_EQ(DrawArticleView(view, kErase), 0);
     const ArticleView before = *view;
     const std::vector<ArticleLine> linesBefore(view->Lines, view->Lines + view->LineCount + 1);
     const std::vector<uint8_t> textBefore(view->Text, view->Text + 12 * 6 + 1);

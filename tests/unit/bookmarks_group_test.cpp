@@ -30,7 +30,7 @@ TEST_F(BookmarksGroup, WithoutBookmarksTheContentsAreShownAsTheyAre) {
     EXPECT_EQ(PrependBookmarksGroup(contents), contents);
     SetBookmarks({});
     EXPECT_EQ(PrependBookmarksGroup(contents), contents);
-    ASSERT_EQ(LayoutIndex(view, contents, 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, contents, kReleasePrevious), kLayoutDone);
     EXPECT_EQ(RowText(0), "da") << "the first row is the first division";
 }
 
@@ -114,7 +114,7 @@ TEST_F(BookmarksGroup, EntriesThatWouldPassTheRowOffsetsAreLeftOut) {
     // 68 bytes are left: the header (9) and two bookmarks (25 each).
     EXPECT_EQ(length, 65468u + 9 + 2 * 25 + 5);
 
-    ASSERT_EQ(LayoutIndex(view, shown, 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, shown, kReleasePrevious), kLayoutDone);
     ASSERT_GT(view->RowCount, 0);
     const IndexRow& last = view->Rows[view->RowCount - 1];
     EXPECT_EQ(last.Key, ArticleKey(3));

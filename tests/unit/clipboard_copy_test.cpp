@@ -42,7 +42,7 @@ protected:
     }
     void TearDown() override {
         FailAllocationAfter(-1);
-        DestroyArticleView(view_, 1);
+        DestroyArticleView(view_, kReleaseView);
         ClearAppSettings();
         EXPECT_TRUE(clipboard().Faults.empty()) << clipboard().Faults.front();
         EXPECT_FALSE(clipboard().IsOpen());
@@ -51,7 +51,7 @@ protected:
 
     void Show(const std::vector<TestBlock>& blocks) {
         const std::vector<uint8_t> markup = ArticleMarkup(blocks);
-        ASSERT_EQ(LayoutSizedArticle(view_, NewBuffer(markup), uint32_t(markup.size()) + 2, 1), kLayoutDone);
+        ASSERT_EQ(LayoutSizedArticle(view_, NewBuffer(markup), uint32_t(markup.size()) + 2, kReleasePrevious), kLayoutDone);
     }
     void Copy() { CopyArticle(view_, kReplaceClipboard); }
     void Append() { CopyArticle(view_, kAppendToClipboard); }

@@ -74,7 +74,7 @@ TEST_F(IndexBook, TheContentsStartWithTheFirstDivisionInLittleEndian) {
     EXPECT_EQ(contents[1], 0xBF);
     EXPECT_EQ(contents[2], 0x8C);
     EXPECT_EQ(contents[3], 0x01);
-    ASSERT_EQ(LayoutIndex(view, contents, 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, contents, kReleasePrevious), kLayoutDone);
     int divisions = 0;
     for (int32_t i = 0; i < view->RowCount; ++i)
         if ((view->Rows[i].Flags & kEntryShown) && (i == 0 || view->Rows[i - 1].Key != view->Rows[i].Key))
@@ -83,7 +83,7 @@ TEST_F(IndexBook, TheContentsStartWithTheFirstDivisionInLittleEndian) {
 }
 
 TEST_F(IndexBook, EveryTitleCharacterLiesOnExactlyOneRowAtEveryWidth) {
-    ASSERT_EQ(LayoutIndex(view, LoadContents(), 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, LoadContents(), kReleasePrevious), kLayoutDone);
     for (int32_t width : {30, 60, 120, 200, 420, 1000}) {
         ASSERT_EQ(ResizeIndexView(view, width, 400), kLayoutDone) << width;
         SCOPED_TRACE(width);
@@ -107,7 +107,7 @@ TEST_F(IndexBook, EveryArticleBookmarkedStaysWithinTheRowOffsets) {
     }
     EXPECT_EQ(bookmarkEntries, kArticleCount);
 
-    ASSERT_EQ(LayoutIndex(view, shown, 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, shown, kReleasePrevious), kLayoutDone);
     ExpectEveryTitleCharacterOnOneRow();
     const uint16_t before = view->ShownRowCount;
     RevealArticle(view, 1200);
@@ -115,7 +115,7 @@ TEST_F(IndexBook, EveryArticleBookmarkedStaysWithinTheRowOffsets) {
 }
 
 TEST_F(IndexBook, RevealingAnArticleOpensTheListAtItsChapter) {
-    ASSERT_EQ(LayoutIndex(view, LoadContents(), 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, LoadContents(), kReleasePrevious), kLayoutDone);
     RevealArticle(view, 1705);
     const IndexRow* last = nullptr;
     for (int32_t i = 0; i < view->RowCount; ++i)

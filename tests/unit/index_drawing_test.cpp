@@ -18,7 +18,7 @@ TEST_F(IndexDrawing, ShownRowsAreDrawnDownFromTheTopInStoredOrderWithTheirIcons)
     ASSERT_EQ(Lay(SmallBook()), kLayoutDone);
     ToggleSection(view, &view->Rows[0]);   // opens "da"
     device.ClearRecording();
-    ASSERT_EQ(DrawIndexView(view, 1), 0);
+    ASSERT_EQ(DrawIndexView(view, kErase), 0);
 
     ASSERT_EQ(device.WhiteFills.size(), 1u);
     ExpectBox(device.WhiteFills[0], kListArea);
@@ -48,7 +48,7 @@ TEST_F(IndexDrawing, AnArticleHasThePageIconAndOnlyTheFirstDrawnRowOfAnEntryHasO
     contents.Entry(ArticleKey(1), 0x81, 1, "aaa bbb ccc").Entry(ArticleKey(2), 0x81, 1, "d");
     ASSERT_EQ(Lay(contents), kLayoutDone);
     device.ClearRecording();
-    DrawIndexView(view, 0);
+    DrawIndexView(view, kNoErase);
     EXPECT_TRUE(device.WhiteFills.empty());
     ASSERT_EQ(device.Runs.size(), 2u) << "40 pixels hold two rows";
     ASSERT_EQ(device.Glyphs.size(), 1u);
@@ -56,7 +56,7 @@ TEST_F(IndexDrawing, AnArticleHasThePageIconAndOnlyTheFirstDrawnRowOfAnEntryHasO
 
     view->TopRow = 1;   // the entry's run starts above the list
     device.ClearRecording();
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
     ASSERT_EQ(device.Runs.size(), 2u);
     EXPECT_EQ(device.Runs[0].Text, u"aaa");
     EXPECT_EQ(device.Glyphs.size(), 2u);
@@ -66,7 +66,7 @@ TEST_F(IndexDrawing, AMissingBitmapOnlyLeavesItsIconOut) {
     ASSERT_EQ(Lay(SmallBook()), kLayoutDone);
     AppSettings.GlyphBitmaps[int(IndexIcon::ClosedSection)] = nullptr;
     device.ClearRecording();
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
     EXPECT_EQ(device.Runs.size(), 2u);
     EXPECT_TRUE(device.Glyphs.empty());
 }
@@ -76,7 +76,7 @@ TEST_F(IndexDrawing, ATopRowPastTheListGoesToTheEndOfTheScrollRange) {
     for (uint16_t n = 1; n <= 10; ++n) contents.Entry(ArticleKey(n), 0x81, 1, "a");
     ASSERT_EQ(Lay(contents), kLayoutDone);
     view->TopRow = 50;
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
     EXPECT_EQ(view->TopRow, view->MaxTopRow);
     EXPECT_EQ(view->RowsDrawn, 6);
 }
@@ -92,7 +92,7 @@ TEST_F(IndexDrawing, ReverseMirrorsTheDrawingButNotTheMeasuring) {
     EXPECT_EQ(RowText(0), "ab");
     EXPECT_EQ(view->Rows[0].Width, width);
     device.ClearRecording();
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
     ASSERT_EQ(device.Runs.size(), 1u);
     EXPECT_EQ(device.Runs[0].Text, u"בא") << "bet, then alef";
 }

@@ -68,12 +68,12 @@ protected:
     }
     void TearDown() override {
         FailAllocationAfter(-1);
-        DestroyIndexView(view, 1);
+        DestroyIndexView(view, kReleaseView);
         PlainFree(AppSettings.Bookmarks);
         ClearAppSettings();
     }
 
-    int32_t Lay(const ContentsBuilder& contents) { return LayoutIndex(view, contents.Owned(), 1); }
+    int32_t Lay(const ContentsBuilder& contents) { return LayoutIndex(view, contents.Owned(), kReleasePrevious); }
     std::string RowText(int32_t i) const {
         const IndexRow& row = view->Rows[i];
         return std::string(reinterpret_cast<const char*>(view->Contents) + row.TextOffset,

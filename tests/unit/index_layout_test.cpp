@@ -80,16 +80,16 @@ TEST_F(IndexLayout, NothingToLayOutLeavesTheRowsAsTheyWere) {
     ContentsBuilder emptyTitle;
     emptyTitle.Section(0, 0x81, 1, "").Article(1, 2, "a");
     uint8_t* refused = emptyTitle.Owned();
-    EXPECT_EQ(LayoutIndex(view, refused, 1), kLayoutRefused);
+    EXPECT_EQ(LayoutIndex(view, refused, kReleasePrevious), kLayoutRefused);
     PlainFree(refused);
     uint8_t endOnly[5] = {};
-    EXPECT_EQ(LayoutIndex(view, endOnly, 1), kLayoutRefused);
+    EXPECT_EQ(LayoutIndex(view, endOnly, kReleasePrevious), kLayoutRefused);
     EXPECT_EQ(view->RowCount, rows);
     EXPECT_EQ(RowText(0), "da");
 
-    EXPECT_EQ(LayoutIndex(view, nullptr, 1), kLayoutNoText);
+    EXPECT_EQ(LayoutIndex(view, nullptr, kReleasePrevious), kLayoutNoText);
     EXPECT_EQ(view->Contents, nullptr);
-    EXPECT_EQ(DrawIndexView(view, 1), kNoView);
+    EXPECT_EQ(DrawIndexView(view, kErase), kNoView);
     EXPECT_EQ(HitTestIndex(view, 100, 10), 0);
 }
 
@@ -144,7 +144,7 @@ TEST_F(IndexLayout, RunningOutOfMemoryKeepsTheViewConsistent) {
     for (int successes = 0; successes < 12; ++successes) {
         uint8_t* buffer = contents.Owned();
         FailAllocationAfter(successes);
-        const int32_t status = LayoutIndex(view, buffer, 1);
+        const int32_t status = LayoutIndex(view, buffer, kReleasePrevious);
         FailAllocationAfter(-1);
         if (status == kLayoutDone) continue;
         EXPECT_EQ(status, kLayoutOutOfMemory);

@@ -97,7 +97,7 @@ TEST_F(IndexTree, ATitleOverSeveralRowsKeepsItsRowsWhenItsSectionCloses) {
 
 TEST_F(IndexTree, ASectionWithoutChildrenLeavesTheRowsAfterItAlone) {
     SetBookmarks({999});
-    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), kReleasePrevious), kLayoutDone);
     const Texts before = ShownTexts();
     ASSERT_EQ(before.size(), 3u);
     ClickOnText(before[0]);
@@ -139,7 +139,7 @@ TEST_F(IndexTree, RevealingShowsTheAncestorsButNotTheSiblingsBetween) {
 
 TEST_F(IndexTree, ABookmarkedArticleIsNotRevealedInItsChapter) {
     SetBookmarks({3});
-    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), kReleasePrevious), kLayoutDone);
     const Texts before = ShownTexts();
     EXPECT_EQ(before.size(), 4u);
     EXPECT_EQ(before[1], "ac");
@@ -173,7 +173,7 @@ TEST_F(IndexTree, ANarrowerViewKeepsTheOpenSections) {
 
 TEST_F(IndexTree, AClosedBookmarksGroupStaysClosedThroughARelayout) {
     SetBookmarks({3, 4});
-    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), 1), kLayoutDone);
+    ASSERT_EQ(LayoutIndex(view, PrependBookmarksGroup(SmallBook().Owned()), kReleasePrevious), kLayoutDone);
     ASSERT_TRUE(view->Rows[0].Flags & kEntryOpen) << "the group starts open";
     const Texts open = ShownTexts();
     ToggleSection(view, &view->Rows[0]);
@@ -195,9 +195,9 @@ TEST_F(IndexTree, WithoutContentsNothingIsSavedOrRestored) {
     EXPECT_EQ(RestoreShownEntries(empty, none), kNoView);
     EXPECT_EQ(HitTestIndex(empty, 100, 10), 0);
     RevealArticle(empty, 1);
-    DestroyIndexView(empty, 1);
+    DestroyIndexView(empty, kReleaseView);
     EXPECT_EQ(HitTestIndex(nullptr, 0, 0), 0);
-    EXPECT_EQ(ScrollIndexView(nullptr, 1, 1, 1), kNoView);
+    EXPECT_EQ(ScrollIndexView(nullptr, 1, kScrollRedraw, kScrollClampAtEnd), kNoView);
 }
 
 }  // namespace

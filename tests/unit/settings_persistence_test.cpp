@@ -6,6 +6,7 @@
 #include "settings/settings_persistence.h"
 #include "settings/settings_values.h"
 #include "store/navigation.h"
+#include "store/shut_down.h"
 #include "tests/fakes/changed_settings.h"
 #include "tests/unit/settings_environment.h"
 

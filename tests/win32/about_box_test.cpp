@@ -15,6 +15,7 @@
 
 #include "dialogs/product_version.h"
 #include "platform/maker_site.h"
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "tests/win32/support/dialog_template.h"
 #include "tests/win32/support/gdi_object_count.h"
@@ -28,17 +29,10 @@ namespace {
 
 constexpr wchar_t kAboutCaption[] = L"Orvendel";
 
-std::wstring Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 std::string Narrow(const char16_t* text) {
     std::string narrow;
     for (; *text; ++text) narrow += char(*text);
     return narrow;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 class AboutBox : public ReaderTest {
@@ -70,10 +64,11 @@ TEST(AboutBoxTemplate, HoldsTitlePictureVersionNoticeAndLink) {
     const TemplateControl expected[] = {
         {-1, L"Static", L"Orvendel", child | SS_LEFT | SS_NOPREFIX, 0, 7, 7, 81, 8},
         {-1, L"Static", L"#" + std::to_wstring(IDB_ABOUT), child | SS_BITMAP, 0, 88, 7, 47, 20},
-        {-1, L"Static", L"Version " + Wide(kProductVersion), child | SS_LEFT, 0, 7, 24, 45, 8},
+        {-1, L"Static", L"Version " + std::wstring(AsWide(kProductVersion)), child | SS_LEFT, 0, 7, 24,
+         45, 8},
         {-1, L"Static", L"", child | SS_LEFT, 0, 7, 41, 80, 8},
-        {IDC_MAKER_LINK, L"Button", Wide(kMakerWebAddress), child | BS_OWNERDRAW | WS_TABSTOP, 0,
-         7, 58, 100, 8},
+        {IDC_MAKER_LINK, L"Button", std::wstring(AsWide(kMakerWebAddress)),
+         child | BS_OWNERDRAW | WS_TABSTOP, 0, 7, 58, 100, 8},
     };
     ASSERT_EQ(box->Controls.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
@@ -99,11 +94,11 @@ TEST_F(AboutBox, F1OpensTheBoxWithItsVersionAndEscapeClosesIt) {
     EXPECT_EQ(GetWindow(box, GW_OWNER), Window());
     std::vector<std::wstring> texts;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        texts.push_back(TextOf(child));
+        texts.push_back(WindowText(child));
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0], L"Orvendel");
     EXPECT_EQ(texts[2], L"Version 1.84a");
-    EXPECT_EQ(texts[4], Wide(kMakerWebAddress));
+    EXPECT_EQ(texts[4], std::wstring(AsWide(kMakerWebAddress)));
 
     // The notice fits its one line, in the box's font as the dialog manager
     // makes it from the template.
@@ -130,7 +125,8 @@ TEST_F(AboutBox, F1OpensTheBoxWithItsVersionAndEscapeClosesIt) {
 TEST_F(AboutBox, F1InsideADialogOpensOneBoxAtMostAndLeavesNoGdiObjectBehind) {
     LaunchReader();
     const DWORD process = reader.ProcessId();
-    const auto aboutBoxes = [&] { return CountProgramDialogs(process, kAboutCaption, IDC_MAKER_LINK); };
+    const DialogQuery aboutBox{kAboutCaption, IDC_MAKER_LINK};
+    const auto aboutBoxes = [&] { return CountProgramDialogs(process, aboutBox); };
     const auto pressF1 = [&](HWND window) {
         bool typed = false;
         for (int attempt = 0; attempt < 5 && !typed; ++attempt) {
@@ -164,7 +160,7 @@ TEST_F(AboutBox, F1InsideADialogOpensOneBoxAtMostAndLeavesNoGdiObjectBehind) {
     };
     const auto closeAboutBoxes = [&] {
         for (int i = 0; i < 5; ++i) {
-            HWND about = FindProgramDialog(process, kAboutCaption, IDC_MAKER_LINK);
+            HWND about = FindProgramDialog(process, aboutBox);
             if (!about) break;
             close(about);
         }
@@ -186,7 +182,7 @@ TEST_F(AboutBox, F1InsideADialogOpensOneBoxAtMostAndLeavesNoGdiObjectBehind) {
             EXPECT_EQ(aboutBoxes(), 1) << "F1 in the dialog of command " << dialog.Command;
             pressF1(window);
             EXPECT_EQ(aboutBoxes(), 1) << "F1 again in the dialog of command " << dialog.Command;
-            if (HWND about = FindProgramDialog(process, kAboutCaption, IDC_MAKER_LINK)) {
+            if (HWND about = FindProgramDialog(process, aboutBox)) {
                 pressF1(about);
                 EXPECT_EQ(aboutBoxes(), 1) << "F1 in the About box over the dialog of command " << dialog.Command;
             }
@@ -220,7 +216,26 @@ TEST_F(AboutBox, F1InsideADialogOpensOneBoxAtMostAndLeavesNoGdiObjectBehind) {
     CloseReader();
 }
 
-TEST_F(AboutBox, FileAboutDrawsTheLinkBlueUnderlinedAndAsWideAsItsText) {
+// The cursor shown with the mouse at (x, y) of the screen, moved there as a
+// user moves it.
+HCURSOR CursorAt(int x, int y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof cursor;
+    for (int i = 0; i < 3; ++i) {
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = (x + i % 2) * 65535 / (width - 1);
+        move.mi.dy = y * 65535 / (height - 1);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &move, sizeof move);
+        Sleep(60);
+    }
+    GetCursorInfo(&cursor);
+    return cursor.hCursor;
+}
+
+TEST_F(AboutBox, FileAboutShowsTheLinkBlueUnderlinedAsWideAsItsTextAndWithACursorOfItsOwn) {
     LaunchReader();
     SendCommand(Window(), IDM_ABOUT);
     HWND box = WaitForAboutBox();
@@ -256,43 +271,17 @@ TEST_F(AboutBox, FileAboutDrawsTheLinkBlueUnderlinedAndAsWideAsItsText) {
     const int edges = 2 * GetSystemMetrics(SM_CXEDGE);
     EXPECT_LE((area.right - area.left) - (right - left), edges + 3);
     EXPECT_GE(left - area.left, 0);
-    Close(box);
-}
 
-// The cursor shown with the mouse at (x, y) of the screen, moved there as a
-// user moves it.
-HCURSOR CursorAt(int x, int y) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    CURSORINFO cursor{};
-    cursor.cbSize = sizeof cursor;
-    for (int i = 0; i < 3; ++i) {
-        INPUT move{};
-        move.type = INPUT_MOUSE;
-        move.mi.dx = (x + i % 2) * 65535 / (width - 1);
-        move.mi.dy = y * 65535 / (height - 1);
-        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &move, sizeof move);
-        Sleep(60);
-    }
-    GetCursorInfo(&cursor);
-    return cursor.hCursor;
-}
-
-// Cursor handles are the loading process's own, and Wine gives no shape of
-// another process's cursor: what is seen is that the link shows a cursor of
-// its own, and the rest of the box the arrow.
-TEST_F(AboutBox, LinkShowsACursorOfItsOwn) {
-    LaunchReader();
-    SendCommand(Window(), IDM_ABOUT);
-    HWND box = WaitForAboutBox();
-    ASSERT_NE(box, nullptr);
-    ASSERT_TRUE(WaitUntilHandled(box));
-    RECT link{}, whole{};
-    GetWindowRect(GetDlgItem(box, IDC_MAKER_LINK), &link);
+    // Cursor handles are the loading process's own, and Wine gives no shape of
+    // another process's cursor: what is seen is that the link shows a cursor
+    // of its own, and the rest of the box the arrow.
+    RECT onScreen{}, whole{};
+    GetWindowRect(link, &onScreen);
     GetClientRect(box, &whole);
     MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&whole), 2);
     const HCURSOR elsewhere = CursorAt(whole.right - 6, whole.bottom - 6);
-    const HCURSOR overLink = CursorAt((link.left + link.right) / 2, (link.top + link.bottom) / 2);
+    const HCURSOR overLink =
+        CursorAt((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
     const HCURSOR backAgain = CursorAt(whole.right - 6, whole.bottom - 6);
     EXPECT_NE(overLink, nullptr);
     EXPECT_NE(overLink, elsewhere) << "the link shows the box's cursor";

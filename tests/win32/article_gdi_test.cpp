@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "platform/allocation.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "platform/ports.h"
 #include "store/record_loader.h"
 #include "platform/win32/resource_record_source.h"
+#include "tests/fakes/fake_ports.h"
 #include "tests/win32/support/book_articles.h"
 #include "tests/win32/support/dib_canvas.h"
 #include "view/article_view.h"
@@ -29,15 +31,6 @@ constexpr int32_t kPointSize = 12;
 constexpr int kCanvasWidth = 640;
 constexpr int kCanvasHeight = 520;
 constexpr Rect kViewRect{24, 8, 24 + 580, 8 + 500};
-
-class SilentMessages : public MessagePort {
-public:
-    std::vector<std::u16string> Texts;
-    int32_t ShowMessage(void*, const char16_t* text, const char16_t*, uint32_t) override {
-        Texts.push_back(text ? text : u"");
-        return kIdOk;
-    }
-};
 
 bool IsGrey(Colour colour) {
     return (colour & 0xFF) == ((colour >> 8) & 0xFF) && (colour & 0xFF) == ((colour >> 16) & 0xFF);
@@ -54,7 +47,7 @@ protected:
 
     static void SetUpTestSuite() {
         ResourceRecordSource source(GetModuleHandleW(nullptr));
-        SilentMessages messages;
+        FakeMessagePort messages;
         PlatformPorts saved = Ports;
         Ports.Records = &source;
         Ports.Messages = &messages;
@@ -79,7 +72,7 @@ protected:
         if (view_) DestroyArticleView(view_, kReleaseView);
         Ports = saved_;
         ClearAppSettings();
-        EXPECT_TRUE(messages_.Texts.empty());
+        EXPECT_TRUE(messages_.Shown.empty());
     }
 
     void LayOut(int number) {
@@ -100,7 +93,7 @@ protected:
         FontHandle previous = SelectFormatFont(view_, format);
         const char16_t* units = LettersToDisplay(view_->Text + offset, count, &SharedConversion);
         SIZE size{};
-        GetTextExtentPoint32W(canvas_.Dc(), reinterpret_cast<const wchar_t*>(units), count, &size);
+        GetTextExtentPoint32W(canvas_.Dc(), AsWide(units), count, &size);
         device_.SelectFont(previous);
         return size.cx;
     }
@@ -144,7 +137,7 @@ protected:
     DibCanvas canvas_{kCanvasWidth, kCanvasHeight};
     GdiTextDevice device_{canvas_.Dc()};
     ResourceRecordSource source_{GetModuleHandleW(nullptr)};
-    SilentMessages messages_;
+    FakeMessagePort messages_;
     PlatformPorts saved_{};
     ArticleView* view_ = nullptr;
 };

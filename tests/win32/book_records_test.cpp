@@ -16,17 +16,9 @@
 #include "platform/ports.h"
 #include "store/record_loader.h"
 #include "platform/win32/resource_record_source.h"
+#include "tests/fakes/fake_ports.h"
 
 namespace {
-
-class CountingMessagePort : public MessagePort {
-public:
-    int Shown = 0;
-    int32_t ShowMessage(void*, const char16_t*, const char16_t*, uint32_t) override {
-        ++Shown;
-        return kIdOk;
-    }
-};
 
 struct Block {
     uint8_t Format;
@@ -37,7 +29,7 @@ struct Block {
 class BookRecords : public testing::Test {
 protected:
     ResourceRecordSource source{GetModuleHandleW(nullptr)};
-    CountingMessagePort messages;
+    FakeMessagePort messages;
     PlatformPorts saved = Ports;
 
     void SetUp() override {
@@ -109,7 +101,7 @@ TEST_F(BookRecords, AllArticlesAndTheContentsLoadFromTheProgramsResources) {
     EXPECT_EQ(contents[0], 0xFE);   // the first division's key, little-endian
     EXPECT_EQ(contents[1], 0xBF);
     EXPECT_EQ(contents[2], 0x8C);
-    EXPECT_EQ(messages.Shown, 0);
+    EXPECT_TRUE(messages.Shown.empty());
     std::printf("book: %zu article bytes, contents %zu bytes\n", total, contents.size());
 
     int32_t status = 0;

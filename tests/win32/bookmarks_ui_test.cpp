@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/bookmarks.h"
 #include "tests/win32/support/program_dialogs.h"
@@ -29,14 +30,14 @@ protected:
         SendCommand(Window(), IDM_BOOKMARK);
         EXPECT_TRUE(WaitUntilHandled(Window()));
         return WaitForProgramDialog(reader.ProcessId(),
-                                    reinterpret_cast<const wchar_t*>(kBookmarkCaption),
+                                    AsWide(kBookmarkCaption),
                                     waitForQuestionMs);
     }
 
     void Answer(HWND question, int button) {
         ASSERT_NE(question, nullptr) << "the reader did not ask before taking the bookmark off";
         EXPECT_EQ(DialogMessageText(question),
-                  std::wstring(reinterpret_cast<const wchar_t*>(kRemoveBookmarkQuestion)));
+                  std::wstring(AsWide(kRemoveBookmarkQuestion)));
         ASSERT_TRUE(PressDialogButton(question, button));
     }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "tests/win32/support/article_view_rect.h"
@@ -59,12 +60,6 @@ std::wstring Selection(HWND dialog, int listId) {
 
 bool Checked(HWND dialog, int buttonId) {
     return SendDlgItemMessageW(dialog, buttonId, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
 }
 
 // Not box glyphs: the glyphs of a row of text come in many widths.
@@ -354,7 +349,7 @@ TEST_F(FirstRun, FreshRegistryAsksOnceAndNeverAgainOnceAFaceIsStored) {
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), Window());
     // What the article is drawn in is what the dialog offers.
     EXPECT_EQ(Selection(dialog, IDC_FONT_FACES),
-              std::wstring(reinterpret_cast<const wchar_t*>(kFallbackFaceName)));
+              std::wstring(AsWide(kFallbackFaceName)));
     EXPECT_EQ(Selection(dialog, IDC_FONT_SIZES), std::to_wstring(kFallbackFontSize));
     Pick(dialog, IDC_FONT_FACES, L"Frank Ruehl CLM");
     Press(dialog, IDOK);

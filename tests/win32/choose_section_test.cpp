@@ -108,12 +108,17 @@ TEST_F(ChooseSectionDialog, TheToolbarTheMenuAndCommand107OpenItToo) {
     CloseReader();
 }
 
-TEST_F(ChooseSectionDialog, EnterKeepsTheArticleWithoutReloadingIt) {
+TEST_F(ChooseSectionDialog, EscapeAndEnterKeepTheArticleWithoutReloadingIt) {
     WriteSettingDword(kValueLesson, kArticle);
     WriteSettingDword(kValueLastPosition, 3);
     LaunchReader();
     ASSERT_EQ(TopLine(), 3);
     HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    PressKey(dialog, VK_ESCAPE);
+    EXPECT_TRUE(WaitForDialogToClose(dialog));
+    EXPECT_EQ(TopLine(), 3) << "Escape changed the article";
+    dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
     PressKey(dialog, VK_RETURN);
     EXPECT_TRUE(WaitForDialogToClose(dialog));
@@ -121,20 +126,6 @@ TEST_F(ChooseSectionDialog, EnterKeepsTheArticleWithoutReloadingIt) {
     CloseReader();
     EXPECT_EQ(ReadSettingDword(kValueLesson), kArticle);
     EXPECT_EQ(ReadSettingDword(kValueLastPosition), 3u);
-}
-
-TEST_F(ChooseSectionDialog, EscapeChangesNothing) {
-    WriteSettingDword(kValueLesson, kArticle);
-    WriteSettingDword(kValueLastPosition, 2);
-    LaunchReader();
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    PressKey(dialog, VK_ESCAPE);
-    EXPECT_TRUE(WaitForDialogToClose(dialog));
-    EXPECT_EQ(TopLine(), 2);
-    CloseReader();
-    EXPECT_EQ(ReadSettingDword(kValueLesson), kArticle);
-    EXPECT_EQ(ReadSettingDword(kValueLastPosition), 2u);
 }
 
 TEST_F(ChooseSectionDialog, AClickOnAnArticleGoesThere) {
@@ -221,24 +212,6 @@ TEST_F(ChooseSectionDialog, ItTakesThreeQuartersOfTheMainFrameAnEighthIn) {
     EXPECT_EQ(placed.bottom - placed.top, frameHeight * 3 / 4);
     PressKey(dialog, VK_ESCAPE);
     EXPECT_TRUE(WaitForDialogToClose(dialog));
-    CloseReader();
-}
-
-TEST_F(ChooseSectionDialog, ASecondStartOpensItInTheFirst) {
-    WriteSettingDword(kValueLesson, kArticle);
-    LaunchReader();
-    SetForegroundWindow(Window());
-    ASSERT_TRUE(WaitUntilHandled(Window()));
-    ASSERT_EQ(GetForegroundWindow(), Window());
-    ProgramProcess second;
-    ASSERT_TRUE(second.Start());
-    HWND dialog = WaitForProgramDialog(reader.ProcessId(), kChooseSectionCaption);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(FindProgramDialog(second.ProcessId(), kChooseSectionCaption), nullptr);
-    PressKey(dialog, VK_ESCAPE);
-    EXPECT_TRUE(WaitForDialogToClose(dialog));
-    EXPECT_EQ(second.WaitForExit(), 0u);
-    EXPECT_EQ(CountMainWindows(), 1);
     CloseReader();
 }
 

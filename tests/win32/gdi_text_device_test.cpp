@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "tests/win32/support/dib_canvas.h"
 #include "view/win32/gdi_text_device.h"
 
@@ -18,7 +19,7 @@ constexpr Colour kRed = MakeColour(255, 0, 0);
 
 int32_t ExtentOf(HDC dc, const std::u16string& text) {
     SIZE size{};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.c_str()), int(text.size()),
+    GetTextExtentPoint32W(dc, AsWide(text.c_str()), int(text.size()),
                           &size);
     return size.cx;
 }
@@ -48,7 +49,7 @@ protected:
         SetBkMode(canvas.Dc(), TRANSPARENT);
         for (size_t i = 0; i < text.size(); ++i) {
             int left = x + ExtentOf(canvas.Dc(), text.substr(0, i));
-            TextOutW(canvas.Dc(), left, y, reinterpret_cast<const wchar_t*>(&text[i]), 1);
+            TextOutW(canvas.Dc(), left, y, AsWide(&text[i]), 1);
         }
         SelectObject(canvas.Dc(), previous);
     }
@@ -182,7 +183,7 @@ TEST_F(GdiTextDeviceTest, PlacesARunWhereDrawTextPlacesIt) {
             SetBkMode(drawText.Dc(), OPAQUE);
             SetBkColor(drawText.Dc(), kYellow);
             RECT rect{box.Left, box.Top, box.Right, box.Bottom};
-            DrawTextW(drawText.Dc(), reinterpret_cast<const wchar_t*>(text.c_str()),
+            DrawTextW(drawText.Dc(), AsWide(text.c_str()),
                       int(text.size()), &rect, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
             SelectObject(drawText.Dc(), previous);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "view/display_font.h"
 #include "view/letter_codes.h"
@@ -49,7 +50,7 @@ protected:
     HDC dc_ = nullptr;
 };
 
-const std::wstring kFallback(reinterpret_cast<const wchar_t*>(kFallbackFaceName));
+const std::wstring kFallback(AsWide(kFallbackFaceName));
 
 TEST_F(LetterFont, FaceDeclaringOnlyTheHebrewCodePageIsItselfUsed) {
     // What character set 0 gives for it: another face.
@@ -109,7 +110,7 @@ TEST_F(LetterFont, PlainMakeFontUsesTheProgramsBase) {
 int CALLBACK CollectHebrewFace(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD,
                                LPARAM faces) {
     auto* list = reinterpret_cast<std::vector<std::u16string>*>(faces);
-    std::u16string face(reinterpret_cast<const char16_t*>(font->lfFaceName));
+    std::u16string face(AsUnits(font->lfFaceName));
     if (metrics->tmCharSet == HEBREW_CHARSET) list->push_back(face);
     return 1;
 }

@@ -13,6 +13,7 @@
 #include "platform/ports.h"
 #include "platform/record_source.h"
 #include "settings/app_settings.h"
+#include "tests/fakes/fake_ports.h"
 #include "view/article_view.h"
 
 namespace {
@@ -25,48 +26,11 @@ const std::vector<uint8_t> kArticleFive = {
     1, 0xD1, 0, 'a', 'b', 0, 0, // format byte in a literal run, layout byte, "ab", ends
     0, 0, 0, 0};
 
-class TableRecords : public RecordSource {
-public:
-    std::map<uint16_t, std::vector<uint8_t>> Records;
-    RecordLookup Find(uint16_t identifier, const uint8_t** bytes, size_t* size) override {
-        auto it = Records.find(identifier);
-        if (it == Records.end()) return RecordLookup::Missing;
-        *bytes = it->second.data();
-        *size = it->second.size();
-        return RecordLookup::Found;
-    }
-};
-
-class RecordingMessages : public MessagePort {
-public:
-    std::vector<std::u16string> Texts;
-    std::vector<uint32_t> Styles;
-    std::vector<void*> Owners;
-    int32_t ShowMessage(void* owner, const char16_t* text, const char16_t* caption,
-                        uint32_t style) override {
-        Texts.push_back(text);
-        Styles.push_back(style);
-        Owners.push_back(owner);
-        return kIdOk;
-    }
-};
-
-class QuietShell : public ShellPort {
-public:
-    int ScrollBarUpdates = 0;
-    void RepaintMain(void*, uint32_t) override {}
-    void UpdateScrollBar(void*) override { ++ScrollBarUpdates; }
-    void UpdateBookmarkMark(void*) override {}
-    void LoadGlyphBitmaps() override {}
-    void DeleteGlyphBitmaps() override {}
-    void PostQuit(int32_t) override {}
-};
-
 class LoadFirstArticleTest : public testing::Test {
 protected:
-    TableRecords Records;
-    RecordingMessages Messages;
-    QuietShell Shell;
+    MemoryRecordSource Records;
+    FakeMessagePort Messages;
+    FakeShellPort Shell;
     PlatformPorts Saved = Ports;
     HWND Window = nullptr;
 
@@ -116,7 +80,7 @@ TEST_F(LoadFirstArticleTest, ViewSitsInsideTheGuttersAndShowsTheArticle) {
     EXPECT_EQ(view->Width, client.right - 30);
     EXPECT_EQ(view->Height, client.bottom - 30);
     EXPECT_EQ(Shell.ScrollBarUpdates, 1);
-    EXPECT_TRUE(Messages.Texts.empty());
+    EXPECT_TRUE(Messages.Shown.empty());
 }
 
 TEST_F(LoadFirstArticleTest, ToolbarOverlapsTheViewByOnePixel) {
@@ -132,10 +96,10 @@ TEST_F(LoadFirstArticleTest, ToolbarOverlapsTheViewByOnePixel) {
 TEST_F(LoadFirstArticleTest, MissingArticleIsReportedAsAWarning) {
     AppSettings.Lesson = 6;
     LoadFirstArticle(Window);
-    ASSERT_EQ(Messages.Texts.size(), 1u);
-    EXPECT_EQ(Messages.Texts[0], u"Resource not found");
-    EXPECT_EQ(Messages.Styles[0], uint32_t(MB_ICONWARNING));
-    EXPECT_EQ(Messages.Owners[0], Window);
+    ASSERT_EQ(Messages.Shown.size(), 1u);
+    EXPECT_EQ(Messages.Shown[0].Text, u"Resource not found");
+    EXPECT_EQ(Messages.Shown[0].Style, uint32_t(MB_ICONWARNING));
+    EXPECT_EQ(Messages.Shown[0].Owner, Window);
     ASSERT_NE(AppSettings.View, nullptr);
     EXPECT_EQ(AppSettings.View->Text, nullptr);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/allocation.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "platform/ports.h"
 #include "store/record_loader.h"
@@ -76,7 +77,7 @@ TEST_F(OcrVerse, VerseStoredInDisplayOrderReadsInReadingOrder) {
     FontHandle previous = device.SelectFont(font);
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(canvas.Dc(), LF_FACESIZE, face);
-    ASSERT_STREQ(face, reinterpret_cast<const wchar_t*>(kFace)) << "the font is not installed";
+    ASSERT_STREQ(face, AsWide(kFace)) << "the font is not installed";
     device.DrawRunCentred(units, int32_t(display.size()), Rect{0, 0, 1500, 160});
     device.SelectFont(previous);
     device.DeleteFont(font);

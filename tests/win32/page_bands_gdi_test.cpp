@@ -43,7 +43,7 @@ protected:
         PrepareBands(&printView, &headerHeight, &footerHeight);
     }
     void TearDown() override {
-        DestroyArticleView(&printView, 0);
+        DestroyArticleView(&printView, kKeepViewRecord);
         ClearAppSettings();
     }
 
@@ -127,7 +127,7 @@ TEST_F(PageBandsOnGdi, TheHeaderLooksAsGdiShowsBesadInReadingOrder) {
         for (int x = band.Left; x <= band.Right; ++x)
             if (canvas.IsInk(x, y) != reference.IsInk(x, y)) ++different;
     EXPECT_EQ(different, 0) << "the stored-order header is the reading-order text as GDI lays it out";
-    DestroyArticleView(&referenceView, 0);
+    DestroyArticleView(&referenceView, kKeepViewRecord);
 }
 
 }  // namespace

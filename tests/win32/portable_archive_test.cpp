@@ -19,7 +19,6 @@
 #include "tests/win32/support/linux_command.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
-#include "tests/win32/support/unix_command.h"
 #include "tests/win32/support/window_capture.h"
 
 namespace {
@@ -34,9 +33,9 @@ std::string ProductVersion() {
 
 // The files under folder, one relative path a line, sorted.
 std::string FilesUnder(const std::string& folder) {
-    const UnixResult listing =
-        RunUnixScript("cd " + ShellQuoted(folder) + " && find . -type f | sort");
-    EXPECT_TRUE(listing.Ran && listing.Status == 0) << listing.Failure;
+    const LinuxCommandResult listing =
+        RunLinuxCommand("cd " + ShellQuoted(folder) + " && find . -type f | sort");
+    EXPECT_TRUE(listing.Succeeded()) << listing.Failure;
     return listing.Output;
 }
 
@@ -95,9 +94,9 @@ TEST_F(PortableArchive, UnpackedIntoAFreshFolderTheReaderStartsFromItAndShowsThe
 
     // Unpacked as any unzip does, into a folder that was not there.
     const std::string unpacked = TestFilesDir("portable_archive") + "/unpacked";
-    const UnixResult unzip = RunUnixScript("rm -rf " + ShellQuoted(unpacked) + " && unzip -q " +
-                                           ShellQuoted(archive) + " -d " + ShellQuoted(unpacked));
-    ASSERT_TRUE(unzip.Ran && unzip.Status == 0) << archive << ": " << unzip.Failure;
+    const LinuxCommandResult unzip = RunLinuxCommand("rm -rf " + ShellQuoted(unpacked) + " && unzip -q " +
+                                                     ShellQuoted(archive) + " -d " + ShellQuoted(unpacked));
+    ASSERT_TRUE(unzip.Succeeded()) << archive << ": " << unzip.Failure;
     ASSERT_EQ(FilesUnder(unpacked), expectedFiles);
     const std::string home = unpacked + "/" + folder;
 

@@ -26,7 +26,7 @@
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/settings_registry.h"
 #include "tests/win32/support/standard_settings.h"
-#include "tests/win32/support/unix_command.h"
+#include "tests/win32/support/linux_command.h"
 #include "tests/win32/support/window_input.h"
 
 namespace {

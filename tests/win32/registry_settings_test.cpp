@@ -11,34 +11,23 @@
 #include "settings/app_settings.h"
 #include "settings/bookmarks.h"
 #include "platform/ports.h"
+#include "platform/win32/wide_text.h"
 #include "settings/settings_persistence.h"
 #include "settings/settings_values.h"
 #include "settings/win32/registry_settings_store.h"
 #include "settings/win32/window_placement.h"
+#include "store/shut_down.h"
 #include "tests/fakes/changed_settings.h"
+#include "tests/fakes/fake_ports.h"
 #include "view/article_view.h"
 #include "view/win32/gdi_text_device.h"
 
 namespace {
 
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-class QuietShell : public ShellPort {
-public:
-    int GlyphLoads = 0;
-    std::vector<int32_t> Quits;
-    void RepaintMain(void*, uint32_t) override {}
-    void UpdateScrollBar(void*) override {}
-    void UpdateBookmarkMark(void*) override {}
-    void LoadGlyphBitmaps() override { ++GlyphLoads; }
-    void DeleteGlyphBitmaps() override {}
-    void PostQuit(int32_t code) override { Quits.push_back(code); }
-};
-
 class RegistrySettings : public testing::Test {
 protected:
     RegistrySettingsStore Registry;
-    QuietShell Shell;
+    FakeShellPort Shell;
     PlatformPorts Saved = Ports;
 
     void SetUp() override {
@@ -54,12 +43,12 @@ protected:
         Ports = Saved;
         DeleteProgramKey();
         HKEY maker = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, Wide(kMakerKey), 0, KEY_ALL_ACCESS, &maker) == ERROR_SUCCESS) {
-            RegDeleteValueW(maker, Wide(kValueSurroundingGutter));
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, AsWide(kMakerKey), 0, KEY_ALL_ACCESS, &maker) == ERROR_SUCCESS) {
+            RegDeleteValueW(maker, AsWide(kValueSurroundingGutter));
             RegCloseKey(maker);
         }
     }
-    static void DeleteProgramKey() { RegDeleteTreeW(HKEY_CURRENT_USER, Wide(kProgramKey)); }
+    static void DeleteProgramKey() { RegDeleteTreeW(HKEY_CURRENT_USER, AsWide(kProgramKey)); }
 
     void Put(const char16_t* name, uint32_t type, std::vector<uint8_t> bytes) {
         ASSERT_TRUE(Registry.Write(kProgramKey, name, type, bytes.data(), bytes.size()));

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
 #include "settings/app_settings.h"
@@ -34,45 +35,6 @@ namespace {
 constexpr wchar_t kMark = 0x202D;   // the field's leading order mark
 constexpr wchar_t kCaption[] = L"Orvendel";
 
-struct ProcessWindows {
-    DWORD ProcessId;
-    HWND Owner;   // for a message box: its owner; null for the dialog
-    HWND Found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM address) {
-    auto* search = reinterpret_cast<ProcessWindows*>(address);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (process != search->ProcessId || !IsWindowVisible(window) || std::wstring(className) != L"#32770")
-        return TRUE;
-    const bool isSearchDialog = GetDlgItem(window, IDC_SEARCH_FIELD) != nullptr;
-    if (search->Owner ? GetWindow(window, GW_OWNER) == search->Owner && !isSearchDialog : isSearchDialog) {
-        search->Found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND WaitForWindow(DWORD processId, HWND owner, DWORD timeoutMs = 10000) {
-    const DWORD start = GetTickCount();
-    do {
-        ProcessWindows search{processId, owner, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.Found) return search.Found;
-        Sleep(10);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[128] = {};
-    SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 std::wstring Marked(const std::u16string& stored) { return kMark + std::wstring(stored.begin(), stored.end()); }
 
 struct Selection {
@@ -84,43 +46,6 @@ Selection SelectionOf(HWND field) {
     return Selection{int(LOWORD(packed)), int(HIWORD(packed))};
 }
 
-// What the screen shows of a window (of another process), its frame left out:
-// the client area copied from the screen's device context.
-Capture CaptureFromScreen(HWND window) {
-    Capture capture;
-    RECT client;
-    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return capture;
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(screen);
-    if (bitmap && memory) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        if (BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY)) {
-            GdiFlush();
-            capture.Width = client.right;
-            capture.Height = client.bottom;
-            const uint32_t* pixels = static_cast<const uint32_t*>(bits);
-            capture.Pixels.assign(pixels, pixels + size_t(capture.Width) * size_t(capture.Height));
-            for (uint32_t& pixel : capture.Pixels) pixel &= 0xFFFFFF;
-        }
-        SelectObject(memory, previous);
-    }
-    if (memory) DeleteDC(memory);
-    if (bitmap) DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
-    return capture;
-}
-
 class SearchDialog : public ReaderTest {
 protected:
     HWND dialog = nullptr;
@@ -128,7 +53,7 @@ protected:
 
     void OpenDialog() {
         SendCommand(Window(), IDM_SEARCH);
-        dialog = WaitForWindow(reader.ProcessId(), nullptr);
+        dialog = WaitForProgramDialog(reader.ProcessId(), DialogQuery{nullptr, IDC_SEARCH_FIELD});
         ASSERT_NE(dialog, nullptr) << "Search did not open the dialog";
         wchar_t caption[32] = {};
         GetWindowTextW(dialog, caption, 32);
@@ -182,7 +107,8 @@ protected:
     HWND WaitForNotFoundOrHit(DWORD timeoutMs = 20000) {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < timeoutMs) {
-            if (HWND box = WaitForWindow(reader.ProcessId(), dialog, 0)) return box;
+            if (HWND box = FindProgramDialog(reader.ProcessId(), DialogQuery{nullptr, 0, dialog}))
+                return box;
             if (!IsWindow(dialog) || !IsWindowVisible(dialog)) return nullptr;
             Sleep(20);
         }
@@ -197,11 +123,11 @@ protected:
 TEST_F(SearchDialog, TypedLettersLandInFrontOfEachOtherAndAreStoredSo) {
     LaunchAndOpen();
     Type({{'T'}, {'C'}, {'D'}});
-    EXPECT_EQ(TextOf(field), Marked(u"גבא"));   // indexes 2, 1, 0
+    EXPECT_EQ(WindowText(field), Marked(u"גבא"));   // indexes 2, 1, 0
     EXPECT_EQ(SelectionOf(field).Start, 1);     // in front of them all
     EXPECT_EQ(SelectionOf(field).End, 1);
     Type({{VK_SHIFT, 'T'}, {VK_SHIFT, 'C'}, {VK_SHIFT, 'D'}});
-    EXPECT_EQ(TextOf(field), Marked(u"גבאגבא"));
+    EXPECT_EQ(WindowText(field), Marked(u"גבאגבא"));
 
     Type({{VK_RETURN}});   // OK: stored, then searched for
     if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
@@ -216,7 +142,7 @@ TEST_F(SearchDialog, LettersTypedOnAHebrewLayoutAreStoredAsTheirLetters) {
     WriteSettingDword(kValueFontAsciiBase, 224);
     LaunchAndOpen();
     PostCharacters(u"\u05D0\u05D1tc");   // alef, bet on the Hebrew layout; alef, bet mapped
-    EXPECT_EQ(TextOf(field), Marked(u"\u00E1\u00E0\u00E1\u00E0"));
+    EXPECT_EQ(WindowText(field), Marked(u"\u00E1\u00E0\u00E1\u00E0"));
     Type({{VK_RETURN}});
     if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
     if (IsWindowVisible(dialog)) Cancel();
@@ -235,7 +161,7 @@ TEST_F(SearchDialog, TheFieldShowsThePatternInTheArticlesFace) {
     LaunchAndOpen();
     std::wstring letters;
     for (size_t i = 0; i + 1 < pattern.size(); ++i) letters += wchar_t(0x05D0 + (pattern[i] - 0x61));
-    ASSERT_EQ(TextOf(field), kMark + letters);
+    ASSERT_EQ(WindowText(field), kMark + letters);
 
     // The pattern's width in the face, and in the face character set 0 gives.
     const int fontSize = int(ReadSettingDword(kValueFontSize).value_or(0));
@@ -248,7 +174,7 @@ TEST_F(SearchDialog, TheFieldShowsThePatternInTheArticlesFace) {
         DeleteObject(font);
         return int(extent.cx);
     };
-    const int inFace = widthIn(CreateLetterFont(dc, reinterpret_cast<const char16_t*>(face), fontSize,
+    const int inFace = widthIn(CreateLetterFont(dc, AsUnits(face), fontSize,
                                                 FW_DONTCARE, kUnicodeBase));
     LOGFONTW setZero{};
     setZero.lfHeight = fontSize;
@@ -260,7 +186,7 @@ TEST_F(SearchDialog, TheFieldShowsThePatternInTheArticlesFace) {
     SendMessageW(field, EM_SETSEL, 1, 1);
     ASSERT_TRUE(WaitUntilHandled(Window()));
     Sleep(600);   // past the caret's blink
-    const Capture capture = CaptureFromScreen(field);
+    const Capture capture = CaptureClientAreaFromScreen(field);
     const std::vector<InkRow> rows = FindInkRows(capture, RECT{0, 0, capture.Width, capture.Height});
     ASSERT_FALSE(rows.empty()) << "the field shows nothing";
     const int shown = rows[0].Right - rows[0].Left;
@@ -274,10 +200,10 @@ TEST_F(SearchDialog, ScrollLockPassesLatinLettersAndDigitsKeepTheirOrder) {
     Type({{VK_SCROLL}});
     Type({{'A'}, {'B'}});
     Type({{VK_SCROLL}});
-    EXPECT_EQ(TextOf(field), Marked(u"ab"));
+    EXPECT_EQ(WindowText(field), Marked(u"ab"));
     EXPECT_EQ(SelectionOf(field).Start, 3);   // the caret follows them
     Type({{'1'}, {'2'}});
-    EXPECT_EQ(TextOf(field), Marked(u"ab12"));
+    EXPECT_EQ(WindowText(field), Marked(u"ab12"));
     EXPECT_EQ(SelectionOf(field).Start, 5);
     Cancel();
 }
@@ -285,17 +211,17 @@ TEST_F(SearchDialog, ScrollLockPassesLatinLettersAndDigitsKeepTheirOrder) {
 TEST_F(SearchDialog, BackspaceAndDeleteWorkInStoredOrderWithHomeAndEndExchanged) {
     LaunchAndOpen();
     PostCharacters(u"tcd");
-    ASSERT_EQ(TextOf(field), Marked(u"גבא"));
+    ASSERT_EQ(WindowText(field), Marked(u"גבא"));
     PostCharacters(u"\b");   // the character after the caret
-    EXPECT_EQ(TextOf(field), Marked(u"בא"));
+    EXPECT_EQ(WindowText(field), Marked(u"בא"));
     PostKey(VK_DELETE);      // at the start: nothing
-    EXPECT_EQ(TextOf(field), Marked(u"בא"));
+    EXPECT_EQ(WindowText(field), Marked(u"בא"));
     PostKey(VK_HOME);        // to the end
     EXPECT_EQ(SelectionOf(field).Start, 3);
     PostCharacters(u"\b");   // at the end: nothing
-    EXPECT_EQ(TextOf(field), Marked(u"בא"));
+    EXPECT_EQ(WindowText(field), Marked(u"בא"));
     PostKey(VK_DELETE);      // the character before the caret
-    EXPECT_EQ(TextOf(field), Marked(u"ב"));
+    EXPECT_EQ(WindowText(field), Marked(u"ב"));
     PostKey(VK_END);         // to the start, after the order mark
     EXPECT_EQ(SelectionOf(field).Start, 1);
     Cancel();
@@ -304,22 +230,22 @@ TEST_F(SearchDialog, BackspaceAndDeleteWorkInStoredOrderWithHomeAndEndExchanged)
 TEST_F(SearchDialog, PictureKeysInsertTheirLetters) {
     LaunchAndOpen();
     ClickPicture(6 * 17 + 8, 12);   // top row, column 6: key 3, index 2
-    EXPECT_EQ(TextOf(field), Marked(u"ג"));
+    EXPECT_EQ(WindowText(field), Marked(u"ג"));
     ClickPicture(4 * 17, 85);       // the space bar
-    EXPECT_EQ(TextOf(field), Marked(u" ג"));
+    EXPECT_EQ(WindowText(field), Marked(u" ג"));
     ClickPicture(153, 12);          // right of the ninth key
     ClickPicture(8, 85);            // beside the space bar
-    EXPECT_EQ(TextOf(field), Marked(u" ג"));
+    EXPECT_EQ(WindowText(field), Marked(u" ג"));
     // A letter typed on a Hebrew keyboard layout goes in as it is.
     PostCharacters(u"\u05E9");
-    EXPECT_EQ(TextOf(field), Marked(u"ש ג"));
+    EXPECT_EQ(WindowText(field), Marked(u"ש ג"));
     Cancel();
 }
 
 TEST_F(SearchDialog, FieldTakesAtMost33Characters) {
     LaunchAndOpen();
     PostCharacters(std::u16string(34, u't'));
-    EXPECT_EQ(TextOf(field), Marked(std::u16string(33, u'א')));
+    EXPECT_EQ(WindowText(field), Marked(std::u16string(33, u'א')));
     Cancel();
 }
 
@@ -345,14 +271,15 @@ TEST_F(SearchDialog, PatternFoundNowhereSaysSoAndKeepsTheDialogOpen) {
 TEST_F(SearchDialog, OkWithAnEmptyFieldClearsThePatternWithoutSearching) {
     WriteSettingBinary(kValueSearchString, {0x61, 0x62, 0x63, 0});
     LaunchAndOpen();
-    EXPECT_EQ(TextOf(field), Marked(u"אבג"));
+    EXPECT_EQ(WindowText(field), Marked(u"אבג"));
     SendMessageW(field, EM_SETSEL, 0, -1);
     PostCharacters(u"\b");
-    EXPECT_EQ(TextOf(field), Marked(u""));
+    EXPECT_EQ(WindowText(field), Marked(u""));
     const int top = TopLine();
     Type({{VK_RETURN}});
     ASSERT_TRUE(WaitForDialogToClose(dialog));
-    EXPECT_EQ(WaitForWindow(reader.ProcessId(), Window(), 300), nullptr);
+    EXPECT_EQ(WaitForProgramDialog(reader.ProcessId(), DialogQuery{nullptr, 0, Window()}, 300),
+              nullptr);
     PressKey(Window(), VK_RETURN);   // nothing stored: Enter does nothing
     EXPECT_EQ(TopLine(), top);
     // An empty pattern is not written: the earlier one comes back next time.
@@ -363,7 +290,7 @@ TEST_F(SearchDialog, WithReverseOnTheFieldShowsThePatternInStoredOrder) {
     WriteSettingDword(kValueFlags, kDefaultFlags | kFlagsReverse);
     WriteSettingBinary(kValueSearchString, {0x61, 0x62, 0x63, 0});
     LaunchAndOpen();
-    EXPECT_EQ(TextOf(field), Marked(u"אבג"));
+    EXPECT_EQ(WindowText(field), Marked(u"אבג"));
     Type({{VK_RETURN}});   // confirmed unchanged
     if (HWND box = WaitForNotFoundOrHit()) PressDialogButton(box, IDOK);
     if (IsWindowVisible(dialog)) Cancel();
@@ -374,12 +301,12 @@ TEST_F(SearchDialog, FieldReadsAsTheTypedWords) {
     LaunchAndOpen();
     // בראשית ברא, typed in reading order on the Latin keys.
     Type({{'C'}, {'R'}, {'T'}, {'A'}, {'H'}, {VK_OEM_COMMA}, {VK_SPACE}, {'C'}, {'R'}, {'T'}});
-    ASSERT_EQ(TextOf(field), Marked(u"ארב תישארב"));
+    ASSERT_EQ(WindowText(field), Marked(u"ארב תישארב"));
     SendMessageW(field, EM_SETSEL, 1, 1);
     ASSERT_TRUE(WaitUntilHandled(Window()));
     Sleep(600);   // past the caret's blink
     std::string failure;
-    const Capture picture = CaptureFromScreen(field);
+    const Capture picture = CaptureClientAreaFromScreen(field);
     ASSERT_GT(picture.Width, 0) << "the field could not be captured";
     const std::u16string read = RecogniseHebrewLine(picture, "search_field", 4, &failure);
     ASSERT_TRUE(failure.empty()) << failure;
@@ -458,7 +385,7 @@ TEST_F(SearchAgain, EnterCtrlAAndTheToolbarSearchToo) {
     ASSERT_TRUE(WaitUntilHandled(Window()));
     EXPECT_NE(CaptureClientArea(Window()).Pixels, second.Pixels);
     ASSERT_TRUE(ClickToolbarButton(toolbar, 4));
-    HWND dialog = WaitForWindow(reader.ProcessId(), nullptr);
+    HWND dialog = WaitForProgramDialog(reader.ProcessId(), DialogQuery{nullptr, IDC_SEARCH_FIELD});
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForDialogToClose(dialog));

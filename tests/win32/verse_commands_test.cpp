@@ -12,6 +12,7 @@
 #include "resources/resource_ids.h"
 #include "tests/win32/support/article_view_rect.h"
 #include "tests/win32/support/clipboard_contents.h"
+#include "tests/win32/support/hebrew_text.h"
 #include "tests/win32/support/linux_command.h"
 #include "tests/win32/support/program_dialogs.h"
 #include "tests/win32/support/reader_test.h"

@@ -1,8 +1,7 @@
 #include "toc/win32/choose_section.h"
 
-#include <cstring>
-
 #include "platform/allocation.h"
+#include "platform/win32/dialog.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "store/record_loader.h"
@@ -17,6 +16,12 @@ namespace {
 // area, and the list keeps this margin from the right edge.
 constexpr int32_t kListRightMargin = 5;
 
+// What the opening is given.
+struct ChooseSectionRequest {
+    uint16_t CurrentArticle;
+    FontSpec Font;
+};
+
 // The dialog's state: one dialog exists at a time.
 struct ChooseSectionState {
     uint16_t SectionResult;
@@ -29,16 +34,6 @@ struct ChooseSectionState {
 };
 
 ChooseSectionState State;
-
-void ClearState() {
-    State.SectionResult = 0;
-    State.Dialog = nullptr;
-    State.Dc = nullptr;
-    State.Device = GdiTextDevice(nullptr);
-    State.CreationRect = Rect{};
-    State.View = nullptr;
-    std::memset(&State.Font, 0, sizeof State.Font);
-}
 
 // A fresh copy of the contents record, or none when it cannot be had or is
 // not well formed (so that no walk over it can leave the buffer).
@@ -70,7 +65,36 @@ void PlaceDialog() {
                height * 3 / 4, FALSE);
 }
 
-INT_PTR OnInitDialog(HWND dialog) {
+void UpdateIndexScrollBar() {
+    if (!State.Dialog) return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = State.View ? State.View->MaxTopRow : 0;
+    info.nPos = State.View ? State.View->TopRow : 0;
+    SetScrollInfo(State.Dialog, SB_VERT, &info, TRUE);
+}
+
+// Builds the list from a fresh copy of the contents record with the bookmarks
+// group in front, reveals the current article and sets the scroll bar.
+void OpenIndexContents() {
+    uint8_t* buffer = PrependBookmarksGroup(LoadContents());
+    IndexView* view = CreateIndexView(&State.Device, &State.CreationRect, &State.Font,
+                                      kIndexViewCapacity);
+    State.View = view;
+    if (LayoutIndex(view, buffer, kKeepPrevious) != kLayoutDone && (!view || view->Contents != buffer))
+        PlainFree(buffer);   // the view did not take it
+    RevealArticle(view, State.SectionResult);
+    UpdateIndexScrollBar();
+}
+
+// The state starts afresh from the request at every opening.
+INT_PTR OnInitDialog(HWND dialog, LPARAM lParam) {
+    const ChooseSectionRequest* request = DialogRequest<ChooseSectionRequest>(lParam);
+    State = ChooseSectionState{};
+    State.SectionResult = request->CurrentArticle;
+    State.Font = request->Font;
     State.Dialog = dialog;
     State.Dc = GetDC(dialog);
     State.Device = GdiTextDevice(State.Dc);
@@ -95,7 +119,7 @@ INT_PTR OnSize(LPARAM lParam) {
     PlainFree(snapshot);
     if (view->MaxTopRow == 0) view->TopRow = 0;
     FillClientWhite(State.Dc);
-    DrawIndexView(view, 1);
+    DrawIndexView(view, kErase);
     UpdateIndexScrollBar();
     return 0;
 }
@@ -105,15 +129,14 @@ INT_PTR OnPaint(HWND dialog) {
     // white and not wiped by it.
     PAINTSTRUCT paint;
     BeginPaint(dialog, &paint);
-    DrawIndexView(State.View, 1);
+    DrawIndexView(State.View, kErase);
     EndPaint(dialog, &paint);
     return TRUE;
 }
 
 INT_PTR OnEraseBackground(HWND dialog, HDC dc) {
     FillClientWhite(dc);
-    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 1);
-    return 1;
+    return SetDialogResult(dialog, 1);
 }
 
 void Scroll(int32_t delta) {
@@ -189,7 +212,7 @@ INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
 INT_PTR OnDestroy(HWND dialog) {
     if (State.Dc) ReleaseDC(dialog, State.Dc);
     State.Dc = nullptr;
-    DestroyIndexView(State.View, 1);
+    DestroyIndexView(State.View, kReleaseView);
     State.View = nullptr;
     return 0;
 }
@@ -197,24 +220,12 @@ INT_PTR OnDestroy(HWND dialog) {
 // The dialog has no controls, so the arrow keys would only move the focus
 // between controls; it asks for them, so that they scroll the list.
 INT_PTR OnGetDialogCode(HWND dialog) {
-    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, DLGC_WANTARROWS);
-    return TRUE;
-}
-
-}  // namespace
-
-uint16_t ChooseSection(HINSTANCE instance, HWND owner, uint16_t currentArticle,
-                       const FontSpec* fontSpec) {
-    ClearState();
-    if (fontSpec) State.Font = *fontSpec;
-    State.SectionResult = currentArticle;
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CHOOSE_SECTION), owner, ChooseSectionProc, 0);
-    return State.SectionResult;
+    return SetDialogResult(dialog, DLGC_WANTARROWS);
 }
 
 INT_PTR CALLBACK ChooseSectionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:  return OnInitDialog(dialog);
+        case WM_INITDIALOG:  return OnInitDialog(dialog, lParam);
         case WM_SIZE:        return OnSize(lParam);
         case WM_PAINT:       return OnPaint(dialog);
         case WM_ERASEBKGND:  return OnEraseBackground(dialog, reinterpret_cast<HDC>(wParam));
@@ -228,24 +239,12 @@ INT_PTR CALLBACK ChooseSectionProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return 0;
 }
 
-void OpenIndexContents() {
-    uint8_t* buffer = PrependBookmarksGroup(LoadContents());
-    IndexView* view = CreateIndexView(&State.Device, &State.CreationRect, &State.Font,
-                                      kIndexViewCapacity);
-    State.View = view;
-    if (LayoutIndex(view, buffer, 0) != kLayoutDone && (!view || view->Contents != buffer))
-        PlainFree(buffer);   // the view did not take it
-    RevealArticle(view, State.SectionResult);
-    UpdateIndexScrollBar();
-}
+}  // namespace
 
-void UpdateIndexScrollBar() {
-    if (!State.Dialog) return;
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = State.View ? State.View->MaxTopRow : 0;
-    info.nPos = State.View ? State.View->TopRow : 0;
-    SetScrollInfo(State.Dialog, SB_VERT, &info, TRUE);
+uint16_t ChooseSection(HWND owner, uint16_t currentArticle, const FontSpec* fontSpec) {
+    ChooseSectionRequest request{currentArticle, {}};
+    if (fontSpec) request.Font = *fontSpec;
+    // A dialog that could not be made chose nothing: the current article stays.
+    if (RunDialog(IDD_CHOOSE_SECTION, owner, ChooseSectionProc, &request) == -1) return currentArticle;
+    return State.SectionResult;
 }

@@ -30,9 +30,11 @@ void AppendBlock(std::vector<uint8_t>& bytes, uint8_t format, uint8_t layout, co
     bytes.insert(bytes.end(), display.begin(), display.end());
     bytes.push_back(0);
 }
-}  // namespace
 
+// The verse's block string in reading order: its number, a space, its text.
 std::string VerseLine(const SourceVerse& verse) { return HebrewNumeral(verse.Number) + " " + verse.Text; }
+
+}  // namespace
 
 size_t VerseBlockSize(const SourceVerse& verse) { return 2 + VerseLine(verse).size() + 1; }
 
@@ -41,10 +43,14 @@ std::string ArticleTitle(const std::vector<SourceBook>& books, const ArticleRang
            HebrewNumeral(ChapterOf(books, article).Number) + PartSuffix(books, article);
 }
 
+namespace {
+
 std::string VerseRangeLine(const std::vector<SourceBook>& books, const ArticleRange& article) {
     const char* word = article.FirstVerse == article.LastVerse ? "פסוק " : "פסוקים ";
     return HebrewToLetterCodes(word) + VerseNumbers(books, article);
 }
+
+}  // namespace
 
 std::string ContentsArticleTitle(const std::vector<SourceBook>& books, const ArticleRange& article) {
     return HebrewToLetterCodes("פרק ") + HebrewNumeral(ChapterOf(books, article).Number) +

@@ -25,8 +25,6 @@ constexpr uint8_t kParagraphEndVerseFormat = kVerseFormat | kFormatParagraphEnd;
 constexpr uint8_t kVerseHangLevel = 3;
 constexpr uint8_t kVerseLayout = kVerseHangLevel << 6;   // 0xC0
 
-// The verse's block string in reading order: its number, a space, its text.
-std::string VerseLine(const SourceVerse& verse);
 // Bytes the verse's block takes: format, layout, string and its NUL.
 size_t VerseBlockSize(const SourceVerse& verse);
 
@@ -34,7 +32,6 @@ size_t VerseBlockSize(const SourceVerse& verse);
 // ", <first>-<last>" for part of a chapter; and the verse-range line
 // "פסוקים <first>-<last>" ("פסוק <n>" for one verse).
 std::string ArticleTitle(const std::vector<SourceBook>& books, const ArticleRange& article);
-std::string VerseRangeLine(const std::vector<SourceBook>& books, const ArticleRange& article);
 // The article's entry in the contents: "פרק <chapter>", with ", <first>-<last>"
 // for part of a chapter.
 std::string ContentsArticleTitle(const std::vector<SourceBook>& books, const ArticleRange& article);

@@ -2,8 +2,8 @@
 # <build>/Orvendel-<version>-win64.zip (tools/package.sh) holding one folder
 # with the stripped program, its read-me and the text's licence, written from
 # resources/package. The version is the one the About box shows.
-set(PRODUCT_VERSION_HEADER ${CMAKE_SOURCE_DIR}/dialogs/product_version.h)
-file(STRINGS ${PRODUCT_VERSION_HEADER} version_line REGEX "kProductVersion")
+set(PRODUCT_VERSION_HEADER ${CMAKE_SOURCE_DIR}/resources/product_identity.h)
+file(STRINGS ${PRODUCT_VERSION_HEADER} version_line REGEX "#define PRODUCT_VERSION ")
 if(NOT version_line MATCHES "\"([^\"]+)\"")
   message(FATAL_ERROR "No version in ${PRODUCT_VERSION_HEADER}")
 endif()

@@ -19,8 +19,8 @@ void CheckDataSize(size_t size) {
                                     std::to_string(size));
 }
 
-}  // namespace
-
+// Wraps data already compressed (uncompressedSize bytes once decompressed) in
+// the container, with the same limits.
 std::vector<uint8_t> WrapCompressedRecord(const std::vector<uint8_t>& compressed,
                                           size_t uncompressedSize, uint16_t first, uint16_t second) {
     CheckDataSize(uncompressedSize);
@@ -40,6 +40,8 @@ std::vector<uint8_t> WrapCompressedRecord(const std::vector<uint8_t>& compressed
     record.insert(record.end(), kRecordTrailerSize, 0);
     return record;
 }
+
+}  // namespace
 
 std::vector<uint8_t> MakeRecord(const uint8_t* data, size_t size, uint16_t first, uint16_t second) {
     CheckDataSize(size);

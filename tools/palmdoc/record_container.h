@@ -16,7 +16,3 @@ constexpr size_t kMaxRecordDataSize = 65535;   // u is 16 bits
 // when its compressed form does not fit the 16-bit block length.
 std::vector<uint8_t> MakeRecord(const uint8_t* data, size_t size, uint16_t first, uint16_t second);
 
-// Wraps data already compressed (uncompressedSize bytes once decompressed) in
-// the container, with the same limits.
-std::vector<uint8_t> WrapCompressedRecord(const std::vector<uint8_t>& compressed,
-                                          size_t uncompressedSize, uint16_t first, uint16_t second);

@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/dialog.h"
+#include "platform/win32/selected_object.h"
+#include "platform/win32/subclassed_control.h"
+#include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "search/win32/search_field.h"
 #include "settings/app_settings.h"
@@ -19,18 +23,21 @@ constexpr COLORREF kWrongColour = RGB(176, 0, 0);
 struct GoToVerseState {
     const VerseIndex* Index;
     HFONT FieldFont;
-    WNDPROC FieldProc;          // the search field's procedure under VerseFieldProc
     ReferenceAnswer Answer;
 };
-GoToVerseState Dialog{};
+GoToVerseState State{};
+
+// The search field's procedure, under the verse field's own: every field
+// made a search field shares it.
+WNDPROC SearchFieldProc = nullptr;
 
 HWND FieldOf(HWND dialog) { return GetDlgItem(dialog, IDC_VERSE_FIELD); }
 
 // What the field holds, in reading order.
 std::u16string TypedReference(HWND field) {
     wchar_t units[kFieldMaxCharacters + 1] = {};
-    ReadFieldPattern(field, units);
-    const std::u16string display(reinterpret_cast<const char16_t*>(units));
+    ReadFieldText(field, units);
+    const std::u16string display(AsUnits(units));
     return TypedReadingOrder(display.data(), display.size());
 }
 
@@ -62,7 +69,7 @@ std::wstring HebrewUnits(const std::string& letters) {
     const char16_t* units = LettersToDisplay(reinterpret_cast<const uint8_t*>(letters.data()),
                                              int32_t(letters.size()), &SharedConversion);
     AppSettings.Flags = savedFlags;
-    return units ? std::wstring(reinterpret_cast<const wchar_t*>(units), letters.size()) : std::wstring();
+    return units ? std::wstring(AsWide(units), letters.size()) : std::wstring();
 }
 
 struct DrawnPiece {
@@ -78,53 +85,62 @@ void DrawAnswer(const DRAWITEMSTRUCT& item, HFONT latinFont) {
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     std::vector<DrawnPiece> pieces;
     int width = 0;
-    const HGDIOBJ savedFont = GetCurrentObject(dc, OBJ_FONT);
-    for (const LinePiece& piece : Dialog.Answer.Line) {
+    for (const LinePiece& piece : State.Answer.Line) {
         DrawnPiece drawn{piece.Hebrew ? HebrewUnits(piece.Text) : std::wstring(piece.Text.begin(), piece.Text.end()),
-                         piece.Hebrew ? Dialog.FieldFont : latinFont, {}};
-        SelectObject(dc, drawn.Font);
+                         piece.Hebrew ? State.FieldFont : latinFont, {}};
+        const SelectedObject font(dc, drawn.Font);
         GetTextExtentPoint32W(dc, drawn.Units.c_str(), int(drawn.Units.size()), &drawn.Size);
         width += drawn.Size.cx;
         pieces.push_back(drawn);
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Dialog.Answer.Valid ? kAnswerColour : kWrongColour);
+    SetTextColor(dc, State.Answer.Valid ? kAnswerColour : kWrongColour);
     int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2;
     for (const DrawnPiece& piece : pieces) {
-        SelectObject(dc, piece.Font);
+        const SelectedObject font(dc, piece.Font);
         const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - piece.Size.cy) / 2;
         ExtTextOutW(dc, x, y, ETO_IGNORELANGUAGE | ETO_CLIPPED, &item.rcItem, piece.Units.c_str(),
                     UINT(piece.Units.size()), nullptr);
         x += piece.Size.cx;
     }
-    SelectObject(dc, savedFont);
 }
 
 void ReadAnswer(HWND dialog) {
     const std::u16string typed = TypedReference(FieldOf(dialog));
-    Dialog.Answer = ReadReference(*Dialog.Index, typed.data(), typed.size(), AppSettings.Font.FontAsciiBase);
+    State.Answer = ReadReference(*State.Index, typed.data(), typed.size(), AppSettings.Font.FontAsciiBase);
     InvalidateRect(GetDlgItem(dialog, IDC_VERSE_LINE), nullptr, TRUE);
 }
 
-BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
-    Dialog = GoToVerseState{};
-    Dialog.Index = reinterpret_cast<const VerseIndex*>(parameter);
+// A number typed among the Hebrew keeps its separators in its own
+// left-to-right order: after a digit, the separator keys are inserted as
+// themselves with the caret after them, as digits are. Every other message
+// goes on to the search field's procedure.
+LRESULT CALLBACK VerseFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHAR && GetKeyState(VK_SCROLL) == 0 && NumberSeparator(wParam) != 0 &&
+        CaretFollowsDigit(field)) {
+        const wchar_t separator[2] = {NumberSeparator(wParam), 0};
+        SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(separator));
+        return 0;
+    }
+    return CallWindowProcW(SearchFieldProc, field, message, wParam, lParam);
+}
+
+INT_PTR OnInitDialog(HWND dialog, LPARAM lParam) {
+    State = GoToVerseState{};
+    State.Index = DialogRequest<const VerseIndex>(lParam);
     HWND field = FieldOf(dialog);
-    Dialog.FieldFont = MakeSearchFieldFont(field);
-    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog.FieldFont), TRUE);
-    SendMessageW(field, EM_LIMITTEXT, kFieldLimit, 0);
-    const wchar_t empty[] = {kFieldOrderMark, 0};
-    SetWindowTextW(field, empty);
-    SubclassSearchEdit(field);
-    Dialog.FieldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(VerseFieldProc)));
+    State.FieldFont = CreateSearchFieldFont(field);
+    SetUpSearchField(field, State.FieldFont, kFieldMaxCharacters, L"");
+    // The search field's procedure was installed just now, so the platform
+    // takes this one too.
+    SubclassControl(field, VerseFieldProc, &SearchFieldProc);
     ReadAnswer(dialog);
     return TRUE;   // the focus goes to the field, the first tab stop
 }
 
 // Enter goes only to verses the book holds; otherwise the line has said why.
 void OnOk(HWND dialog) {
-    if (Dialog.Answer.Valid) {
+    if (State.Answer.Valid) {
         EndDialog(dialog, IDOK);
         return;
     }
@@ -139,7 +155,7 @@ void OnFieldChange(HWND dialog, HWND field) {
     ReadAnswer(dialog);
 }
 
-BOOL OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
+INT_PTR OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
         case IDOK:            OnOk(dialog); return TRUE;
         case IDCANCEL:        OnCancel(dialog); return TRUE;
@@ -150,27 +166,15 @@ BOOL OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-BOOL OnDrawItem(HWND dialog, const DRAWITEMSTRUCT* item) {
+INT_PTR OnDrawItem(HWND dialog, const DRAWITEMSTRUCT* item) {
     if (item->CtlID != IDC_VERSE_LINE) return FALSE;
     DrawAnswer(*item, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     return TRUE;
 }
 
-BOOL OnDestroy() {
-    if (Dialog.FieldFont) DeleteObject(Dialog.FieldFont);
-    Dialog.FieldFont = nullptr;
+INT_PTR OnDestroy() {
+    DeleteDialogObject(&State.FieldFont);
     return FALSE;
-}
-
-}  // namespace
-
-void ShowGoToVerseDialog(HWND owner) {
-    const VerseIndex* index = BookVerseIndex();
-    if (!index) return;
-    const INT_PTR result = DialogBoxParamW(static_cast<HINSTANCE>(AppSettings.Instance),
-                                           MAKEINTRESOURCEW(IDD_GO_TO_VERSE), owner, GoToVerseDialogProc,
-                                           reinterpret_cast<LPARAM>(index));
-    if (result == IDOK) GoToVerse(owner, *index, Dialog.Answer.Span);
 }
 
 INT_PTR CALLBACK GoToVerseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -183,12 +187,11 @@ INT_PTR CALLBACK GoToVerseDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     return FALSE;
 }
 
-LRESULT CALLBACK VerseFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CHAR && GetKeyState(VK_SCROLL) == 0 && NumberSeparator(wParam) != 0 &&
-        CaretFollowsDigit(field)) {
-        const wchar_t separator[2] = {NumberSeparator(wParam), 0};
-        SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(separator));
-        return 0;
-    }
-    return CallWindowProcW(Dialog.FieldProc, field, message, wParam, lParam);
+}  // namespace
+
+void ShowGoToVerseDialog(HWND owner) {
+    const VerseIndex* index = BookVerseIndex();
+    if (!index) return;
+    if (RunDialog(IDD_GO_TO_VERSE, owner, GoToVerseDialogProc, const_cast<VerseIndex*>(index)) == IDOK)
+        GoToVerse(owner, *index, State.Answer.Span);
 }

@@ -1,5 +1,7 @@
 #include "view/win32/gdi_text_device.h"
 
+#include "platform/win32/selected_object.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "view/win32/letter_font.h"
 
@@ -7,7 +9,6 @@ namespace {
 
 HFONT AsHfont(FontHandle font) { return reinterpret_cast<HFONT>(font); }
 FontHandle AsHandle(HGDIOBJ font) { return reinterpret_cast<FontHandle>(font); }
-const wchar_t* AsWide(const char16_t* units) { return reinterpret_cast<const wchar_t*>(units); }
 RECT AsRect(const Rect& box) { return RECT{box.Left, box.Top, box.Right, box.Bottom}; }
 
 }  // namespace
@@ -88,9 +89,8 @@ void GdiTextDevice::FillWhite(const Rect& box) {
 }
 
 void GdiTextDevice::DrawBlackRectangle(const Rect& box) {
-    HGDIOBJ previous = SelectObject(dc_, GetStockObject(BLACK_BRUSH));
+    const SelectedObject brush(dc_, GetStockObject(BLACK_BRUSH));
     Rectangle(dc_, box.Left, box.Top, box.Right, box.Bottom);
-    SelectObject(dc_, previous);
 }
 
 FontHandle GdiTextDevice::MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
@@ -122,14 +122,15 @@ void GdiTextDevice::CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t 
     if (!bitmap) return;
     HDC memory = CreateCompatibleDC(dc_);
     if (!memory) return;
-    HGDIOBJ previous = SelectObject(memory, static_cast<HBITMAP>(bitmap));
-    if (previous) {
-        const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0));
-        const COLORREF back = SetBkColor(dc_, RGB(255, 255, 255));
-        StretchBlt(dc_, x, y, width, height, memory, 0, 0, width, height, SRCCOPY);
-        SetTextColor(dc_, text);
-        SetBkColor(dc_, back);
-        SelectObject(memory, previous);
+    {
+        const SelectedObject selected(memory, static_cast<HBITMAP>(bitmap));
+        if (selected.Previous()) {
+            const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0));
+            const COLORREF back = SetBkColor(dc_, RGB(255, 255, 255));
+            StretchBlt(dc_, x, y, width, height, memory, 0, 0, width, height, SRCCOPY);
+            SetTextColor(dc_, text);
+            SetBkColor(dc_, back);
+        }
     }
     DeleteDC(memory);
 }
@@ -137,11 +138,11 @@ void GdiTextDevice::CopyGlyphBitmap(void* bitmap, int32_t x, int32_t y, int32_t 
 void GdiTextDevice::DrawFrame(const Rect& box, Colour colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     if (!pen) return;
-    HGDIOBJ previousPen = SelectObject(dc_, pen);
-    HGDIOBJ previousBrush = SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    Rectangle(dc_, box.Left, box.Top, box.Right, box.Bottom);
-    SelectObject(dc_, previousBrush);
-    SelectObject(dc_, previousPen);
+    {
+        const SelectedObject selectedPen(dc_, pen);
+        const SelectedObject selectedBrush(dc_, GetStockObject(NULL_BRUSH));
+        Rectangle(dc_, box.Left, box.Top, box.Right, box.Bottom);
+    }
     DeleteObject(pen);
 }
 

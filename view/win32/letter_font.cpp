@@ -1,5 +1,7 @@
 #include "view/win32/letter_font.h"
 
+#include "platform/win32/selected_object.h"
+#include "platform/win32/wide_text.h"
 #include "view/display_font.h"
 #include "view/letter_codes.h"
 
@@ -19,24 +21,34 @@ HFONT MakeGdiFont(const char16_t* faceName, int32_t height, int32_t weight, BYTE
     return CreateFontIndirectW(&font);
 }
 
+// HEBREW_CHARSET for the Unicode base 1488, DEFAULT_CHARSET for the others
+// (with DEFAULT_CHARSET the face name alone chooses the face).
+BYTE LetterCharSet(int32_t letterBase) {
+    return letterBase == kUnicodeBase ? HEBREW_CHARSET : DEFAULT_CHARSET;
+}
+
+// Whether the font selected in dc is of the face named (case ignored).
+bool FaceInUseIs(HDC dc, const wchar_t* faceName) {
+    wchar_t inUse[LF_FACESIZE] = {};
+    if (GetTextFaceW(dc, LF_FACESIZE, inUse) == 0) return false;
+    return lstrcmpiW(inUse, faceName ? faceName : L"") == 0;
+}
+
 // The font when it is of the face asked for and has every letter; else none
 // (and the font is deleted).
 HFONT KeepIfItDrawsTheLetters(HDC dc, HFONT font, const char16_t* faceName, int32_t letterBase) {
     if (!font) return nullptr;
-    HGDIOBJ previous = SelectObject(dc, font);
-    const bool drawsThem = FaceInUseIs(dc, reinterpret_cast<const wchar_t*>(faceName)) &&
-                           MissingLetterGlyphs(dc, letterBase) == 0;
-    SelectObject(dc, previous);
+    bool drawsThem = false;
+    {
+        const SelectedObject selected(dc, font);
+        drawsThem = FaceInUseIs(dc, AsWide(faceName)) && MissingLetterGlyphs(dc, letterBase) == 0;
+    }
     if (drawsThem) return font;
     DeleteObject(font);
     return nullptr;
 }
 
 }  // namespace
-
-BYTE LetterCharSet(int32_t letterBase) {
-    return letterBase == kUnicodeBase ? HEBREW_CHARSET : DEFAULT_CHARSET;
-}
 
 int MissingLetterGlyphs(HDC dc, int32_t letterBase) {
     if (letterBase < 0x20 || letterBase + kLetterCount > 0xFFFF) return 0;
@@ -49,12 +61,6 @@ int MissingLetterGlyphs(HDC dc, int32_t letterBase) {
     int missing = 0;
     for (WORD glyph : glyphs) missing += glyph == 0xFFFF;
     return missing;
-}
-
-bool FaceInUseIs(HDC dc, const wchar_t* faceName) {
-    wchar_t inUse[LF_FACESIZE] = {};
-    if (GetTextFaceW(dc, LF_FACESIZE, inUse) == 0) return false;
-    return lstrcmpiW(inUse, faceName ? faceName : L"") == 0;
 }
 
 HFONT CreateLetterFont(HDC dc, const char16_t* faceName, int32_t height, int32_t weight,

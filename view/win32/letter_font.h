@@ -12,14 +12,9 @@
 
 #include <cstdint>
 
-// HEBREW_CHARSET for the Unicode base 1488, DEFAULT_CHARSET for the others
-// (with DEFAULT_CHARSET the face name alone chooses the face).
-BYTE LetterCharSet(int32_t letterBase);
 // How many of the base's 27 letters the font selected in dc has no glyph for
 // (0 for a base below the space, which has no letters to check).
 int MissingLetterGlyphs(HDC dc, int32_t letterBase);
-// Whether the font selected in dc is of the face named (case ignored).
-bool FaceInUseIs(HDC dc, const wchar_t* faceName);
 // A font of faceName that draws the base's letters, or of the fallback face
 // when faceName cannot (or none when GDI makes no font at all). dc is used
 // for the checks only; its selected font is left as it was.

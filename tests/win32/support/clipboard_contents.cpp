@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tests/win32/support/hebrew_text.h"
 #include "tests/win32/support/linux_command.h"
 
 namespace {
@@ -75,14 +76,14 @@ bool WordProcessorConvert(const std::string& inputUnixPath, const std::string& i
         (inputFilter.empty() ? std::string() : "--infilter=" + ShellQuoted(inputFilter) + " ") +
         "--convert-to " + ShellQuoted(convertTo) + " --outdir " + ShellQuoted(dir) + " " +
         ShellQuoted(inputUnixPath);
-    const std::string log = dir + "/" + base + "." + extension + ".soffice.log";
-    if (!RunLinuxCommand(command, log, 120000, failure)) {
-        *failure = "the word processor could not convert the document: " + *failure;
+    const LinuxCommandResult run = RunLinuxCommand(command, 120000);
+    if (!run.Succeeded()) {
+        *failure = "the word processor could not convert the document: " + run.Failure;
         return false;
     }
     *output = ReadWholeFile(WinePath(converted));
     if (output->empty()) {
-        *failure = "the word processor wrote nothing for " + inputUnixPath + ": " + ReadWholeFile(WinePath(log));
+        *failure = "the word processor wrote nothing for " + inputUnixPath + ": " + run.Errors + run.Output;
         return false;
     }
     return true;
@@ -146,7 +147,9 @@ bool PutX11Clipboard(const std::string& target, const std::string& inputUnixPath
     // program takes it.
     const std::string command = "DISPLAY=" + display + " /usr/bin/xclip -selection clipboard -t " +
                                 target + " -i " + ShellQuoted(inputUnixPath);
-    return RunLinuxCommand(command, inputUnixPath + ".xclip.log", 30000, failure);
+    const LinuxCommandResult run = RunLinuxCommand(command, 30000);
+    if (!run.Succeeded()) *failure = run.Failure;
+    return run.Succeeded();
 }
 
 bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPath,
@@ -156,25 +159,22 @@ bool ReadX11Clipboard(const std::string& target, const std::string& outputUnixPa
     DeleteFileW(WinePath(outputUnixPath).c_str());
     const std::string command = "DISPLAY=" + display + " /usr/bin/xclip -selection clipboard -t " +
                                 target + " -o >" + ShellQuoted(outputUnixPath);
-    if (!RunLinuxCommand(command, outputUnixPath + ".log", 30000, failure)) return false;
+    const LinuxCommandResult run = RunLinuxCommand(command, 30000);
+    if (!run.Succeeded()) {
+        *failure = run.Failure;
+        return false;
+    }
     *bytes = ReadWholeFile(WinePath(outputUnixPath));
     return true;
 }
 
 bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::string* failure) {
-    if (!WordProcessorConvert(rtfUnixPath, "", "txt:Text (encoded):UTF8", "txt", text, failure)) return false;
+    if (!WordProcessorConvert(rtfUnixPath, "", "txt:Text (encoded):UTF8", "txt", text, failure))
+        return false;
     if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) text->erase(0, 3);
     return true;
 }
 
 bool WordProcessorRichText(const std::string& textUnixPath, std::string* rtf, std::string* failure) {
     return WordProcessorConvert(textUnixPath, "Text (encoded):UTF8", "rtf", "rtf", rtf, failure);
-}
-
-std::u16string FromUtf8(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-    std::wstring wide(size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
-    return std::u16string(wide.begin(), wide.end());
 }

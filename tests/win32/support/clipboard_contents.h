@@ -33,5 +33,3 @@ bool WordProcessorText(const std::string& rtfUnixPath, std::string* text, std::s
 // The UTF-8 text at textUnixPath saved by the word processor as a Rich Text
 // document of its own making, in *rtf. False with *failure.
 bool WordProcessorRichText(const std::string& textUnixPath, std::string* rtf, std::string* failure);
-
-std::u16string FromUtf8(const std::string& bytes);

@@ -4,16 +4,10 @@
 
 #include <cstdlib>
 
+#include "tests/win32/support/hebrew_text.h"
+
 namespace {
 constexpr DWORD kRecognitionTimeoutMs = 120000;
-
-std::u16string FromUtf8(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-    std::wstring wide(size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
-    return std::u16string(wide.begin(), wide.end());
-}
 }  // namespace
 
 std::string BinaryDir() {
@@ -32,7 +26,11 @@ std::u16string RecogniseHebrew(const std::string& imageUnixPath, int pageSegment
     const std::string command = "/usr/bin/tesseract " + ShellQuoted(imageUnixPath) + " " +
                                 ShellQuoted(outBase) + " -l heb --psm " +
                                 std::to_string(pageSegmentation);
-    if (!RunLinuxCommand(command, outBase + ".log", kRecognitionTimeoutMs, failure)) return {};
+    const LinuxCommandResult run = RunLinuxCommand(command, kRecognitionTimeoutMs);
+    if (!run.Succeeded()) {
+        *failure = run.Failure;
+        return {};
+    }
     return FromUtf8(ReadWholeFile(WinePath(outBase + ".txt")));
 }
 
@@ -55,8 +53,10 @@ std::u16string RecogniseHebrewLine(const Capture& capture, const std::string& na
     const std::string scaled = dir + "/" + name + ".png";
     const std::string command = "/usr/bin/convert " + ShellQuoted(image) + " -scale " +
                                 std::to_string(scale * 100) + "% " + ShellQuoted(scaled);
-    if (!RunLinuxCommand(command, dir + "/" + name + ".convert.log", kRecognitionTimeoutMs,
-                         failure))
+    const LinuxCommandResult run = RunLinuxCommand(command, kRecognitionTimeoutMs);
+    if (!run.Succeeded()) {
+        *failure = run.Failure;
         return {};
+    }
     return RecogniseHebrew(scaled, kOcrSingleLine, failure);
 }

@@ -1,5 +1,7 @@
 #include "tests/win32/support/hebrew_text.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 #include "view/letter_codes.h"
@@ -65,4 +67,12 @@ std::string ToUtf8(const std::u16string& text) {
         }
     }
     return bytes;
+}
+
+std::u16string FromUtf8(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    std::wstring wide(size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
+    return std::u16string(wide.begin(), wide.end());
 }

@@ -17,3 +17,4 @@ std::vector<std::u16string> HebrewWords(const std::u16string& text);
 int WordsFoundInOrder(const std::vector<std::u16string>& expected,
                       const std::vector<std::u16string>& found);
 std::string ToUtf8(const std::u16string& text);
+std::u16string FromUtf8(const std::string& bytes);

@@ -40,12 +40,12 @@ IndexListModel::IndexListModel(HWND dialog, uint16_t currentArticle,
     GetClientRect(dialog, &client);
     const Rect area{0, 0, client.right - kListRightMargin, client.bottom};
     view_ = CreateIndexView(&device_, &area, &AppSettings.Font, kIndexViewCapacity);
-    if (LayoutIndex(view_, buffer, 0) != kLayoutDone) PlainFree(buffer);
+    if (LayoutIndex(view_, buffer, kKeepPrevious) != kLayoutDone) PlainFree(buffer);
     RevealArticle(view_, currentArticle);
 }
 
 IndexListModel::~IndexListModel() {
-    DestroyIndexView(view_, 1);
+    DestroyIndexView(view_, kReleaseView);
     PlainFree(AppSettings.Bookmarks);
     ClearAppSettings();
     DeleteDC(screen_);
@@ -87,6 +87,6 @@ std::vector<uint16_t> IndexListModel::ShownKeys() const {
 
 int IndexListModel::RowsOnPage() {
     if (!Valid()) return 0;
-    DrawIndexView(view_, 0);
+    DrawIndexView(view_, kNoErase);
     return view_->RowsDrawn;
 }

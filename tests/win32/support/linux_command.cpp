@@ -41,45 +41,59 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-bool RunLinuxCommand(const std::string& command, const std::string& logPath, DWORD timeoutMs,
-                     std::string* failure) {
-    const std::string statusPath = logPath + ".status";
-    DeleteFileW(WinePath(statusPath).c_str());
-    // The script goes through a file, so that no quoting survives two
-    // command lines.
-    const std::string scriptPath = logPath + ".sh";
-    const std::string script = "(" + command + ") >" + ShellQuoted(logPath) + " 2>&1\necho $? >" +
-                               ShellQuoted(statusPath + ".part") + " && mv " +
-                               ShellQuoted(statusPath + ".part") + " " + ShellQuoted(statusPath) + "\n";
-    if (!WriteWholeFile(WinePath(scriptPath), script)) {
-        *failure = "the script " + scriptPath + " could not be written";
-        return false;
+std::string ScratchPath(const std::string& name) {
+    const char* dir = std::getenv("ORVENDEL_BINARY_DIR");
+    const std::string folder = std::string(dir && *dir ? dir : "/tmp") + "/linux-commands";
+    CreateDirectoryW(WinePath(folder).c_str(), nullptr);
+    return folder + "/" + name;
+}
+
+LinuxCommandResult RunLinuxCommand(const std::string& command, DWORD timeoutMs) {
+    static unsigned counter = 0;
+    LinuxCommandResult result;
+    const std::string base = ScratchPath("run-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                         std::to_string(++counter));
+    const std::string status = base + ".status";
+    DeleteFileW(WinePath(status).c_str());
+    // The command goes through a file, so that no quoting survives two command
+    // lines; the status file appears whole: written beside it, then renamed.
+    const std::string script = "( " + command + "\n) >" + ShellQuoted(base + ".out") + " 2>" +
+                               ShellQuoted(base + ".err") + "\necho $? >" + ShellQuoted(status + ".part") +
+                               " && mv " + ShellQuoted(status + ".part") + " " + ShellQuoted(status) + "\n";
+    if (!WriteWholeFile(WinePath(base + ".sh"), script)) {
+        result.Failure = "the script " + base + ".sh could not be written";
+        return result;
     }
-    std::wstring line = L"sh " + std::wstring(scriptPath.begin(), scriptPath.end());
+    std::wstring line = L"sh " + std::wstring(base.begin(), base.end()) + L".sh";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        *failure = "the shell could not be started, error " + std::to_string(GetLastError());
-        return false;
+        result.Failure = "the shell could not be started, error " + std::to_string(GetLastError());
+        return result;
     }
     if (process.hThread) CloseHandle(process.hThread);
     if (process.hProcess) CloseHandle(process.hProcess);
-    std::string status;
-    for (DWORD waited = 0; status.empty() && waited < timeoutMs; waited += 50) {
+    std::string written;
+    for (DWORD waited = 0; written.empty() && waited < timeoutMs; waited += 50) {
         Sleep(50);
-        status = ReadWholeFile(WinePath(statusPath));
+        written = ReadWholeFile(WinePath(status));
     }
-    if (status.empty()) {
-        *failure = "'" + command + "' did not finish within " + std::to_string(timeoutMs / 1000) + " s";
-        return false;
+    if (written.empty()) {
+        result.Failure = "'" + command + "' did not finish within " + std::to_string(timeoutMs / 1000) + " s";
+        return result;
     }
-    if (status != "0\n") {
-        std::string log = ReadWholeFile(WinePath(logPath));
-        if (log.size() > 2000) log = "..." + log.substr(log.size() - 2000);
-        *failure = "'" + command + "' ended with status " + status.substr(0, status.size() - 1) + ": " + log;
-        return false;
+    result.Ran = true;
+    result.Status = std::atoi(written.c_str());
+    result.Output = ReadWholeFile(WinePath(base + ".out"));
+    result.Errors = ReadWholeFile(WinePath(base + ".err"));
+    for (const char* suffix : {".sh", ".out", ".err", ".status"})
+        DeleteFileW(WinePath(base + suffix).c_str());
+    if (result.Status != 0) {
+        std::string said = result.Errors + result.Output;
+        if (said.size() > 2000) said = "..." + said.substr(said.size() - 2000);
+        result.Failure = "'" + command + "' ended with status " + std::to_string(result.Status) + ": " + said;
     }
-    return true;
+    return result;
 }

@@ -1,6 +1,7 @@
-// Linux programs run from a test under Wine (xclip, the word processor):
-// Wine starts them without a process handle to wait on, so a shell runs the
-// command and then writes its exit status into a file, which is polled for.
+// Linux programs run from a test under Wine (xclip, the word processor,
+// poppler, the recogniser): Wine starts them without a process handle to wait
+// on, so a shell runs the command and then writes its exit status into a file
+// of its own, which is polled for.
 #pragma once
 #include <windows.h>
 
@@ -17,10 +18,20 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
 // build tree is not known.
 std::string TestFilesDir(const std::string& name);
 
-// Runs the shell command (sh -c) with its output and errors in logPath;
-// true when it ended with status 0. Otherwise *failure says why, with the
-// end of the log.
-bool RunLinuxCommand(const std::string& command, const std::string& logPath, DWORD timeoutMs,
-                     std::string* failure);
+// A file name inside the build tree's scratch folder for Linux commands.
+std::string ScratchPath(const std::string& name);
 // A Unix path quoted for the shell.
 std::string ShellQuoted(const std::string& text);
+
+struct LinuxCommandResult {
+    bool Ran = false;        // false: the command could not be run or did not finish
+    int Status = -1;         // its exit status
+    std::string Output;      // its standard output
+    std::string Errors;      // its standard error
+    std::string Failure;     // why it did not succeed, with the end of what it said; empty on success
+    bool Succeeded() const { return Ran && Status == 0; }
+};
+
+// Runs command with /bin/sh (its output and errors kept apart), waiting at
+// most timeoutMs for it to end.
+LinuxCommandResult RunLinuxCommand(const std::string& command, DWORD timeoutMs = 60000);

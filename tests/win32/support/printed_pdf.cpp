@@ -4,21 +4,8 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "tests/win32/support/unix_command.h"
-
-namespace {
-
-std::u16string FromUtf8(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-    std::wstring wide(size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), wide.data(), n);
-    return std::u16string(wide.begin(), wide.end());
-}
-
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-
-}  // namespace
+#include "tests/win32/support/hebrew_text.h"
+#include "tests/win32/support/linux_command.h"
 
 std::string PdfDirectory() {
     const char* state = std::getenv("ORVENDEL_CUPS_STATE");
@@ -42,8 +29,8 @@ std::string QueueThatPrinted(const std::string& pdf) {
     const std::string name = pdf.substr(pdf.rfind('/') + 1);
     if (name.rfind("job_", 0) != 0) return {};
     const std::string job = name.substr(4, name.find('-') - 4);
-    const UnixResult result = RunUnixScript("lpstat -W completed -o");
-    if (!result.Ran || result.Status != 0) return {};
+    const LinuxCommandResult result = RunLinuxCommand("lpstat -W completed -o");
+    if (!result.Succeeded()) return {};
     std::istringstream lines(result.Output);
     std::string line;
     const std::string end = "-" + job + " ";
@@ -87,8 +74,8 @@ std::string WaitForNewPdf(const std::set<std::string>& before, DWORD timeoutMs) 
 
 PdfInfo ReadPdfInfo(const std::string& pdf) {
     PdfInfo info;
-    UnixResult result = RunUnixScript("pdfinfo " + Quoted(pdf));
-    if (!result.Ran || result.Status != 0) {
+    const LinuxCommandResult result = RunLinuxCommand("pdfinfo " + ShellQuoted(pdf));
+    if (!result.Succeeded()) {
         info.Failure = result.Failure;
         return info;
     }
@@ -110,9 +97,9 @@ namespace {
 std::u16string ExtractText(const std::string& pdf, int page, const std::string& mode,
                            std::string* failure) {
     const std::string p = std::to_string(page);
-    UnixResult result = RunUnixScript("pdftotext " + mode + "-enc UTF-8 -f " + p + " -l " + p + " " +
-                                      Quoted(pdf) + " -");
-    if (!result.Ran || result.Status != 0) {
+    const LinuxCommandResult result = RunLinuxCommand("pdftotext " + mode + "-enc UTF-8 -f " + p +
+                                                      " -l " + p + " " + ShellQuoted(pdf) + " -");
+    if (!result.Succeeded()) {
         *failure = "pdftotext failed: " + result.Failure;
         return {};
     }
@@ -135,12 +122,12 @@ std::u16string RecognisePdfPage(const std::string& pdf, int page, std::string* f
     }
     const std::string p = std::to_string(page);
     const std::string image = ScratchPath("page-" + std::to_string(GetCurrentProcessId()));
-    UnixResult result = RunUnixScript(
-        "pdftoppm -r 200 -gray -png -singlefile -f " + p + " -l " + p + " " + Quoted(pdf) + " " +
-            Quoted(image) + " && tesseract " + Quoted(image + ".png") + " - -l heb; s=$?; rm -f " +
-            Quoted(image + ".png") + "; exit $s",
+    const LinuxCommandResult result = RunLinuxCommand(
+        "pdftoppm -r 200 -gray -png -singlefile -f " + p + " -l " + p + " " + ShellQuoted(pdf) + " " +
+            ShellQuoted(image) + " && tesseract " + ShellQuoted(image + ".png") + " - -l heb; s=$?; rm -f " +
+            ShellQuoted(image + ".png") + "; exit $s",
         120000);
-    if (!result.Ran || result.Status != 0) {
+    if (!result.Succeeded()) {
         *failure = "rendering or recognition failed: " + result.Failure;
         return {};
     }

@@ -6,49 +6,54 @@ namespace {
 
 struct DialogSearch {
     DWORD ProcessId;
-    const wchar_t* Caption;
+    DialogQuery Query;
     HWND Found;
     bool CountAll = false;   // go on past the first, counting
-    int WithControl = 0;     // a control the dialog must have (0: any dialog)
     int Count = 0;
 };
+
+bool Answers(HWND window, const DialogQuery& query) {
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (wcscmp(className, L"#32770") != 0) return false;
+    if (query.Caption) {
+        wchar_t caption[256] = {};
+        GetWindowTextW(window, caption, 256);
+        if (wcscmp(caption, query.Caption) != 0) return false;
+    }
+    if (query.ControlId && !GetDlgItem(window, query.ControlId)) return false;
+    return !query.Owner || GetWindow(window, GW_OWNER) == query.Owner;
+}
 
 BOOL CALLBACK MatchDialog(HWND window, LPARAM searchAddress) {
     auto* search = reinterpret_cast<DialogSearch*>(searchAddress);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->ProcessId || !IsWindowVisible(window)) return TRUE;
-    wchar_t className[64];
-    wchar_t caption[256];
-    GetClassNameW(window, className, 64);
-    GetWindowTextW(window, caption, 256);
-    if (wcscmp(className, L"#32770") == 0 && wcscmp(caption, search->Caption) == 0 &&
-        (search->WithControl == 0 || GetDlgItem(window, search->WithControl))) {
-        search->Found = window;
-        ++search->Count;
-        return search->CountAll;
-    }
-    return TRUE;
+    if (owner != search->ProcessId || !IsWindowVisible(window) || !Answers(window, search->Query))
+        return TRUE;
+    search->Found = window;
+    ++search->Count;
+    return search->CountAll;
 }
 
 }  // namespace
 
-HWND FindProgramDialog(DWORD processId, const wchar_t* caption, int withControl) {
-    DialogSearch search{processId, caption, nullptr, false, withControl};
+HWND FindProgramDialog(DWORD processId, const DialogQuery& query) {
+    DialogSearch search{processId, query, nullptr};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
-int CountProgramDialogs(DWORD processId, const wchar_t* caption, int withControl) {
-    DialogSearch search{processId, caption, nullptr, true, withControl};
+int CountProgramDialogs(DWORD processId, const DialogQuery& query) {
+    DialogSearch search{processId, query, nullptr, true};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.Count;
 }
 
-HWND WaitForProgramDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMs) {
+HWND WaitForProgramDialog(DWORD processId, const DialogQuery& query, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     do {
-        if (HWND dialog = FindProgramDialog(processId, caption)) return dialog;
+        if (HWND dialog = FindProgramDialog(processId, query)) return dialog;
         Sleep(10);
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
@@ -61,6 +66,12 @@ bool WaitForDialogToClose(HWND dialog, DWORD timeoutMs) {
         Sleep(10);
     }
     return true;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 std::wstring DialogMessageText(HWND dialog) {

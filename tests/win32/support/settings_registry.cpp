@@ -2,11 +2,10 @@
 
 #include <cstring>
 
+#include "platform/win32/wide_text.h"
 #include "settings/settings_store.h"
 
 namespace {
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 bool WriteValue(const wchar_t* keyPath, const wchar_t* name, DWORD type, const void* data,
                 DWORD size) {
@@ -23,14 +22,14 @@ bool WriteValue(const wchar_t* keyPath, const wchar_t* name, DWORD type, const v
 
 bool ReadValue(const char16_t* name, DWORD* type, std::vector<uint8_t>* data) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Wide(kProgramKey), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, AsWide(kProgramKey), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return false;
     }
     DWORD size = 0;
-    LONG status = RegQueryValueExW(key, Wide(name), nullptr, type, nullptr, &size);
+    LONG status = RegQueryValueExW(key, AsWide(name), nullptr, type, nullptr, &size);
     if (status == ERROR_SUCCESS) {
         data->assign(size, 0);
-        status = RegQueryValueExW(key, Wide(name), nullptr, type, data->data(), &size);
+        status = RegQueryValueExW(key, AsWide(name), nullptr, type, data->data(), &size);
         data->resize(size);
     }
     RegCloseKey(key);
@@ -40,26 +39,26 @@ bool ReadValue(const char16_t* name, DWORD* type, std::vector<uint8_t>* data) {
 }  // namespace
 
 void ClearSettings() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, Wide(kProgramKey));
-    RegDeleteTreeW(HKEY_CURRENT_USER, Wide(kMakerKey));
+    RegDeleteTreeW(HKEY_CURRENT_USER, AsWide(kProgramKey));
+    RegDeleteTreeW(HKEY_CURRENT_USER, AsWide(kMakerKey));
 }
 
 bool WriteSettingDword(const char16_t* name, DWORD value) {
-    return WriteValue(Wide(kProgramKey), Wide(name), REG_DWORD, &value, sizeof value);
+    return WriteValue(AsWide(kProgramKey), AsWide(name), REG_DWORD, &value, sizeof value);
 }
 
 bool WriteSettingString(const char16_t* name, const std::wstring& value) {
-    return WriteValue(Wide(kProgramKey), Wide(name), REG_SZ, value.c_str(),
+    return WriteValue(AsWide(kProgramKey), AsWide(name), REG_SZ, value.c_str(),
                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 bool WriteSettingBinary(const char16_t* name, const std::vector<uint8_t>& value) {
-    return WriteValue(Wide(kProgramKey), Wide(name), REG_BINARY, value.data(),
+    return WriteValue(AsWide(kProgramKey), AsWide(name), REG_BINARY, value.data(),
                       static_cast<DWORD>(value.size()));
 }
 
 bool WriteGutter(DWORD pixels) {
-    return WriteValue(Wide(kMakerKey), Wide(kValueSurroundingGutter), REG_DWORD, &pixels, sizeof pixels);
+    return WriteValue(AsWide(kMakerKey), AsWide(kValueSurroundingGutter), REG_DWORD, &pixels, sizeof pixels);
 }
 
 std::optional<DWORD> ReadSettingDword(const char16_t* name) {

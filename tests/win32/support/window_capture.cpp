@@ -3,13 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-Capture CaptureClientArea(HWND window) {
-    Capture capture;
-    RECT client;
-    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return capture;
-    const int width = client.right;
-    const int height = client.bottom;
+namespace {
 
+// width x height pixels of source from (x, y).
+Capture CopyPixels(HDC source, int x, int y, int width, int height) {
+    Capture capture;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -18,12 +16,11 @@ Capture CaptureClientArea(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC windowDc = GetDC(window);
-    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memoryDc = CreateCompatibleDC(source);
     if (bitmap && memoryDc) {
         HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-        if (BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY)) {
+        if (BitBlt(memoryDc, 0, 0, width, height, source, x, y, SRCCOPY)) {
             GdiFlush();
             capture.Width = width;
             capture.Height = height;
@@ -35,7 +32,28 @@ Capture CaptureClientArea(HWND window) {
     }
     if (memoryDc) DeleteDC(memoryDc);
     if (bitmap) DeleteObject(bitmap);
+    return capture;
+}
+
+}  // namespace
+
+Capture CaptureClientArea(HWND window) {
+    RECT client;
+    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return {};
+    HDC windowDc = GetDC(window);
+    Capture capture = CopyPixels(windowDc, 0, 0, client.right, client.bottom);
     ReleaseDC(window, windowDc);
+    return capture;
+}
+
+Capture CaptureClientAreaFromScreen(HWND window) {
+    RECT client;
+    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) return {};
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    Capture capture = CopyPixels(screen, origin.x, origin.y, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
     return capture;
 }
 

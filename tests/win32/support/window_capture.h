@@ -1,5 +1,5 @@
-// The pixels of a window's client area as they are on the screen, copied from
-// the window's device context into a 32-bit top-down bitmap.
+// The pixels of a window's client area as they are on the screen, copied
+// into a 32-bit top-down bitmap.
 #pragma once
 #include <windows.h>
 
@@ -15,8 +15,12 @@ struct Capture {
     uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
 };
 
-// The client area of the window (of any process); empty on failure.
+// The client area of the window (of any process), from the window's device
+// context; empty on failure.
 Capture CaptureClientArea(HWND window);
+// What the screen shows where the window's client area is (the window of
+// another process, as a user sees it, windows over it included).
+Capture CaptureClientAreaFromScreen(HWND window);
 // Writes the capture as a 24-bit BMP file; false on failure.
 bool SaveCaptureAsBmp(const Capture& capture, const std::wstring& path);
 

@@ -2,16 +2,14 @@
 
 #include "settings/app_settings.h"
 
-TEST(AppSettingsRecord, FlagsDefaultGivesRightScrollBar) {
-    EXPECT_EQ(kDefaultFlags & kFlagsScrollBarMask, kFlagsScrollBarRight);
-}
-
-// Both the window's style and the scroll bar's updates ask this one question.
-TEST(AppSettingsRecord, EitherScrollBarBitOfTheLowByteGivesAScrollBar) {
+// Both the window's style and the scroll bar's updates ask this one question;
+// the default flags ask for the bar on the right.
+TEST(AppSettingsRecord, EitherScrollBarBitOfTheLowByteGivesAScrollBarAndTheDefaultIsRight) {
     EXPECT_FALSE(HasScrollBar(0x3F));
     EXPECT_TRUE(HasScrollBar(0x40));
     EXPECT_TRUE(HasScrollBar(0x80));
     EXPECT_TRUE(HasScrollBar(0xFF));
     EXPECT_FALSE(HasScrollBar(0xFFFFFF3F));
     EXPECT_TRUE(HasScrollBar(kDefaultFlags));
+    EXPECT_EQ(kDefaultFlags & kFlagsScrollBarMask, kFlagsScrollBarRight);
 }
