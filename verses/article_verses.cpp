@@ -124,16 +124,6 @@ std::vector<VerseBlock> ArticleVerseBlocks(const uint8_t* text, uint32_t size) {
     return verses;
 }
 
-bool VerseAtOffset(const uint8_t* text, uint32_t size, uint32_t offset, uint16_t* verse) {
-    for (const VerseBlock& block : ArticleVerseBlocks(text, size)) {
-        if (offset >= block.Start && offset <= uint32_t(block.Start) + block.Length) {
-            *verse = block.Verse;
-            return true;
-        }
-    }
-    return false;
-}
-
 std::string VerseWords(const uint8_t* text, const VerseBlock& block) {
     std::string reading = ReadingOrder(text + block.Start, block.Length);
     const size_t space = reading.find(' ');

@@ -31,8 +31,5 @@ std::string HebrewNumeralText(uint32_t number);
 bool ReadArticleHeading(const uint8_t* text, uint32_t size, ArticleHeading* heading);
 // Right-to-left, right-aligned blocks whose reading-first word is a numeral.
 std::vector<VerseBlock> ArticleVerseBlocks(const uint8_t* text, uint32_t size);
-
-// The verse whose block holds the byte at offset; false when it is no verse's.
-bool VerseAtOffset(const uint8_t* text, uint32_t size, uint32_t offset, uint16_t* verse);
 // The words of a verse block (its number left out) in reading order.
 std::string VerseWords(const uint8_t* text, const VerseBlock& block);

@@ -71,11 +71,6 @@ const VerseIndex* BookVerseIndex() {
     return BuiltIndex.get();
 }
 
-void ForgetBookVerseIndex() {
-    BuiltIndex.reset();
-    BuildFailed = false;
-}
-
 uint16_t ArticleHoldingVerse(const VerseIndex& index, uint8_t book, uint8_t chapter, uint16_t verse) {
     for (size_t i = 0; i < index.Articles.size(); ++i) {
         const IndexedArticle& article = index.Articles[i];

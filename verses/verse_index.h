@@ -40,8 +40,6 @@ bool BuildVerseIndex(VerseIndex* index);
 
 // The book's index, built on first use; null when the book cannot be read.
 const VerseIndex* BookVerseIndex();
-// Drops the built index (tests, which change the records).
-void ForgetBookVerseIndex();
 
 // The article holding the verse, or 0.
 uint16_t ArticleHoldingVerse(const VerseIndex& index, uint8_t book, uint8_t chapter, uint16_t verse);

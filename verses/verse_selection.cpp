@@ -68,6 +68,10 @@ const ArticleLine* EntryAtY(const ArticleView* view, int32_t y) {
     return nullptr;
 }
 
+// BlockFor's choice for a line in no verse (a title, a gap between verses).
+constexpr bool kOrNextVerse = true;
+constexpr bool kOnlyTheLinesVerse = false;
+
 // The verse block holding the entry, or, for a title line, the first after it.
 const VerseBlock* BlockFor(const std::vector<VerseBlock>& blocks, const ArticleView* view,
                            const ArticleLine& line, bool orNext) {
@@ -92,6 +96,31 @@ bool CurrentChapter(const VerseIndex& index, uint8_t* book, uint8_t* chapter) {
     *chapter = article.Chapter;
     return true;
 }
+
+// The verses Copy Verse takes from the view of the current article.
+bool VersesToCopy(const VerseIndex& index, const ArticleView* view, VerseSpan* span) {
+    if (!view || !view->Text || !view->Lines) return false;
+    if (MarkShown(view)) {
+        *span = Marked.Span;
+        return true;
+    }
+    uint8_t book = 0, chapter = 0;
+    if (!CurrentChapter(index, &book, &chapter)) return false;
+    const std::vector<VerseBlock> blocks = ArticleVerseBlocks(view->Text, ReadableSize(view));
+    const VerseBlock* block = nullptr;
+    if (view->MatchStart != 0 || view->MatchEnd != 0) {
+        for (const VerseBlock& held : blocks)
+            if (view->MatchStart >= held.Start && view->MatchStart < held.Start + held.Length) block = &held;
+    }
+    if (!block) {
+        const ArticleLine* top = TopEntry(view).Entry;
+        if (top) block = BlockFor(blocks, view, *top, kOrNextVerse);
+    }
+    if (!block) return false;
+    *span = VerseSpan{book, chapter, block->Verse, block->Verse};
+    return true;
+}
+
 }  // namespace
 
 int32_t GoToVerse(void* window, const VerseIndex& index, const VerseSpan& span) {
@@ -121,34 +150,11 @@ bool MarkVerseAt(const VerseIndex& index, ArticleView* view, int32_t y) {
     const ArticleLine* line = y < 0 ? TopEntry(view).Entry : EntryAtY(view, y);
     if (!line) return false;
     const std::vector<VerseBlock> blocks = ArticleVerseBlocks(view->Text, ReadableSize(view));
-    const VerseBlock* block = BlockFor(blocks, view, *line, y < 0);
+    const VerseBlock* block = BlockFor(blocks, view, *line, y < 0 ? kOrNextVerse : kOnlyTheLinesVerse);
     uint8_t book = 0, chapter = 0;
     if (!block || !CurrentChapter(index, &book, &chapter)) return false;
     SetMark(view, *block, *block, VerseSpan{book, chapter, block->Verse, block->Verse});
     DrawArticleView(view, kErase);
-    return true;
-}
-
-bool VersesToCopy(const VerseIndex& index, const ArticleView* view, VerseSpan* span) {
-    if (!view || !view->Text || !view->Lines) return false;
-    if (MarkShown(view)) {
-        *span = Marked.Span;
-        return true;
-    }
-    uint8_t book = 0, chapter = 0;
-    if (!CurrentChapter(index, &book, &chapter)) return false;
-    const std::vector<VerseBlock> blocks = ArticleVerseBlocks(view->Text, ReadableSize(view));
-    const VerseBlock* block = nullptr;
-    if (view->MatchStart != 0 || view->MatchEnd != 0) {
-        for (const VerseBlock& held : blocks)
-            if (view->MatchStart >= held.Start && view->MatchStart < held.Start + held.Length) block = &held;
-    }
-    if (!block) {
-        const ArticleLine* top = TopEntry(view).Entry;
-        if (top) block = BlockFor(blocks, view, *top, true);
-    }
-    if (!block) return false;
-    *span = VerseSpan{book, chapter, block->Verse, block->Verse};
     return true;
 }
 

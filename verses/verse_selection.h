@@ -20,8 +20,5 @@ int32_t GoToVerse(void* window, const VerseIndex& index, const VerseSpan& span);
 bool MarkVerseAt(const VerseIndex& index, ArticleView* view, int32_t y);
 constexpr int32_t kTopVerse = -1;
 
-// The verses Copy Verse takes from the view of the current article.
-bool VersesToCopy(const VerseIndex& index, const ArticleView* view, VerseSpan* span);
-
 // Copy Verse: those verses quoted on the clipboard with their reference.
 void CopyVerse(const ArticleView* view);
