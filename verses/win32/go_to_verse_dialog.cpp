@@ -13,6 +13,7 @@
 #include "verses/verse_reference.h"
 #include "verses/verse_selection.h"
 #include "view/letter_codes.h"
+#include "view/win32/gdi_text_device.h"
 
 namespace {
 
@@ -63,19 +64,19 @@ bool CaretFollowsDigit(HWND field) {
 
 // A Hebrew piece as the field's font draws it: letters at the font's base,
 // in stored order.
-std::wstring HebrewUnits(const std::string& letters) {
+std::u16string HebrewUnits(const std::string& letters) {
     const uint32_t savedFlags = AppSettings.Flags;
     AppSettings.Flags &= ~kFlagsReverse;
     const char16_t* units = LettersToDisplay(reinterpret_cast<const uint8_t*>(letters.data()),
                                              int32_t(letters.size()), &SharedConversion);
     AppSettings.Flags = savedFlags;
-    return units ? std::wstring(AsWide(units), letters.size()) : std::wstring();
+    return units ? std::u16string(units, letters.size()) : std::u16string();
 }
 
 struct DrawnPiece {
-    std::wstring Units;
+    std::u16string Units;
     HFONT Font;
-    SIZE Size;
+    TextExtent Size;
 };
 
 // The line, centred: Latin pieces in the dialog's font, Hebrew ones in the
@@ -83,25 +84,25 @@ struct DrawnPiece {
 void DrawAnswer(const DRAWITEMSTRUCT& item, HFONT latinFont) {
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    GdiTextDevice device(dc);
     std::vector<DrawnPiece> pieces;
-    int width = 0;
+    int32_t width = 0;
     for (const LinePiece& piece : State.Answer.Line) {
-        DrawnPiece drawn{piece.Hebrew ? HebrewUnits(piece.Text) : std::wstring(piece.Text.begin(), piece.Text.end()),
+        DrawnPiece drawn{piece.Hebrew ? HebrewUnits(piece.Text) : std::u16string(piece.Text.begin(), piece.Text.end()),
                          piece.Hebrew ? State.FieldFont : latinFont, {}};
         const SelectedObject font(dc, drawn.Font);
-        GetTextExtentPoint32W(dc, drawn.Units.c_str(), int(drawn.Units.size()), &drawn.Size);
-        width += drawn.Size.cx;
+        drawn.Size = device.MeasureRun(drawn.Units.data(), int32_t(drawn.Units.size()));
+        width += drawn.Size.Width;
         pieces.push_back(drawn);
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, State.Answer.Valid ? kAnswerColour : kWrongColour);
-    int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2;
+    int32_t x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2;
     for (const DrawnPiece& piece : pieces) {
         const SelectedObject font(dc, piece.Font);
-        const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - piece.Size.cy) / 2;
-        ExtTextOutW(dc, x, y, ETO_IGNORELANGUAGE | ETO_CLIPPED, &item.rcItem, piece.Units.c_str(),
-                    UINT(piece.Units.size()), nullptr);
-        x += piece.Size.cx;
+        const Rect box{x, item.rcItem.top, x + piece.Size.Width, item.rcItem.bottom};
+        device.DrawRunCentred(piece.Units.data(), int32_t(piece.Units.size()), box);
+        x += piece.Size.Width;
     }
 }
 
