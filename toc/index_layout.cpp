@@ -240,7 +240,9 @@ int32_t LayoutIndex(IndexView* view, uint8_t* buffer, int32_t releaseOld) {
 }
 
 int32_t ComputeMaxTopRow(IndexView* view) {
-    if (!view || !view->Rows || view->ShownRowCount == 0 || view->RowCount == 0) return kNoView;
+    if (!view || !view->Rows || view->RowCount == 0) return kNoView;
+    // A restored snapshot may match no row: nothing shown leaves nothing to scroll.
+    if (view->ShownRowCount == 0) return view->MaxTopRow = 0;
     int32_t space = int16_t(view->Height);
     int32_t fit = 0;
     for (int32_t k = view->RowCount - 1; k >= 0; --k) {
