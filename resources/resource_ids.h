@@ -27,6 +27,16 @@
 /* The Search dialog, its keyboard picture and its field. */
 #define IDD_SEARCH 115
 #define IDB_SEARCH_KEYBOARD 119
+/* Each bitmap drawn at twice its size for screens of 192 dots per inch and
+   more: its own identifier plus IDB_TWICE_OFFSET, written out because the
+   resource compiler takes no sum for a name. */
+#define IDB_TWICE_OFFSET 1000
+#define IDB_TOOLBAR_TWICE 1114
+#define IDB_ABOUT_TWICE 1113
+#define IDB_SEARCH_KEYBOARD_TWICE 1119
+#define IDB_GLYPH_PLUS_TWICE 1201
+#define IDB_GLYPH_MINUS_TWICE 1202
+#define IDB_GLYPH_PAGE_TWICE 1203
 #define IDC_SEARCH_FIELD 1013
 /* The Go to Verse dialog: its field is the search field again, and the
    line below it says what the field is understood as. */

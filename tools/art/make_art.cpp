@@ -1,9 +1,9 @@
 // Turns the pixel-art text files of resources/art into the bitmap and icon
 // files the resource script embeds.
 //
-//   make_art strip IN.txt OUT.bmp BITS     every image of IN side by side, one
-//                                          bitmap (BITS 1 or 4)
-//   make_art bitmap IN.txt NAME OUT.bmp BITS   one named image
+//   make_art strip IN.txt OUT.bmp BITS [TIMES]   every image of IN side by
+//                                          side, one bitmap (BITS 1 or 4)
+//   make_art bitmap IN.txt NAME OUT.bmp BITS [TIMES]   one named image
 //   make_art icon IN.txt OUT.ico           every image of IN as one icon entry
 //                                          (16 colours, 'transparent' masked)
 //
@@ -12,6 +12,8 @@
 // HEIGHT rows of WIDTH characters. Lines starting with "//" and blank lines
 // between images are ignored. 4-bit output uses the 16 standard colours, so
 // every colour must be one of them; 1-bit output knows only black and white.
+// TIMES (default 1) draws every art pixel as a TIMES x TIMES square: the
+// pictures for screens of more dots per inch stay exact pixel art.
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -123,26 +125,29 @@ struct IndexedImage {
 };
 
 IndexedImage IndexPictures(const ArtFile& art, const std::vector<const Picture*>& pictures,
-                           const Colour* palette, int paletteSize) {
+                           const Colour* palette, int paletteSize, int times = 1) {
     IndexedImage image;
-    image.Height = pictures.front()->Height;
+    if (times < 1) throw std::runtime_error("the multiple is a whole number from 1");
+    image.Height = pictures.front()->Height * times;
     for (const Picture* picture : pictures) {
-        if (picture->Height != image.Height)
+        if (picture->Height * times != image.Height)
             throw std::runtime_error("pictures of a strip must be of one height");
-        image.Width += picture->Width;
+        image.Width += picture->Width * times;
     }
     image.Indices.assign(image.Height, {});
     image.Transparent.assign(image.Height, {});
     for (const Picture* picture : pictures) {
         for (int y = 0; y < image.Height; ++y) {
-            for (char pixel : picture->Rows[y]) {
+            for (char pixel : picture->Rows[y / times]) {
                 const Colour& colour = art.Legend.at(pixel);
                 int index = colour.Transparent ? 0 : PaletteIndex(colour, palette, paletteSize);
                 if (index < 0)
                     throw std::runtime_error(std::string("colour of '") + pixel + "' in " +
                                              picture->Name + " is not in the palette");
-                image.Indices[y].push_back(uint8_t(index));
-                image.Transparent[y].push_back(colour.Transparent);
+                for (int repeat = 0; repeat < times; ++repeat) {
+                    image.Indices[y].push_back(uint8_t(index));
+                    image.Transparent[y].push_back(colour.Transparent);
+                }
             }
         }
     }
@@ -207,11 +212,11 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 void WriteBitmap(const ArtFile& art, const std::vector<const Picture*>& pictures, int bits,
-                 const std::string& path) {
+                 int times, const std::string& path) {
     if (bits != 1 && bits != 4) throw std::runtime_error("bits must be 1 or 4");
     const Colour* palette = bits == 4 ? kStandardColours : kMonochromeColours;
     int paletteSize = 1 << bits;
-    IndexedImage image = IndexPictures(art, pictures, palette, paletteSize);
+    IndexedImage image = IndexPictures(art, pictures, palette, paletteSize, times);
     std::vector<uint8_t> pixels = PackRows(image.Width, image.Height, bits, image.Indices);
 
     ByteWriter out;
@@ -268,8 +273,8 @@ void WriteIcon(const ArtFile& art, const std::string& path) {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: make_art strip IN.txt OUT.bmp BITS\n"
-                 "       make_art bitmap IN.txt NAME OUT.bmp BITS\n"
+                 "usage: make_art strip IN.txt OUT.bmp BITS [TIMES]\n"
+                 "       make_art bitmap IN.txt NAME OUT.bmp BITS [TIMES]\n"
                  "       make_art icon IN.txt OUT.ico\n");
     return 2;
 }
@@ -281,14 +286,15 @@ int main(int argc, char** argv) {
     std::string command = argv[1];
     try {
         ArtFile art = ReadArt(argv[2]);
-        if (command == "strip" && argc == 5) {
+        if (command == "strip" && (argc == 5 || argc == 6)) {
             std::vector<const Picture*> all;
             for (const Picture& picture : art.Pictures) all.push_back(&picture);
-            WriteBitmap(art, all, std::stoi(argv[4]), argv[3]);
-        } else if (command == "bitmap" && argc == 6) {
+            WriteBitmap(art, all, std::stoi(argv[4]), argc == 6 ? std::stoi(argv[5]) : 1, argv[3]);
+        } else if (command == "bitmap" && (argc == 6 || argc == 7)) {
             for (const Picture& picture : art.Pictures) {
                 if (picture.Name == argv[3]) {
-                    WriteBitmap(art, {&picture}, std::stoi(argv[5]), argv[4]);
+                    WriteBitmap(art, {&picture}, std::stoi(argv[5]), argc == 7 ? std::stoi(argv[6]) : 1,
+                                argv[4]);
                     return 0;
                 }
             }
