@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/display_scale.h"
 #include "settings/font_spec.h"
 
 struct ArticleView;
@@ -47,6 +48,9 @@ struct AppSettingsRecord {
     uint16_t BookmarkCount;
     uint16_t* Bookmarks;
     uint32_t BookmarkPromptFlags;
+    // The main window's dots per inch; 0 (before the window is made) stands
+    // for the standard 96. Never stored.
+    int32_t ScreenDpi;
     // Set once LoadSettings has read the store; shutdown writes only then, and
     // only once. Never stored.
     bool SettingsLoaded;
@@ -56,3 +60,15 @@ extern AppSettingsRecord AppSettings;
 
 // Clears the record to zero (process entry).
 void ClearAppSettings();
+
+// The main window's dots per inch (96 until it is known).
+int32_t ScreenDpi();
+// A size the design gives in pixels at 96 DPI, for the main window's screen.
+int32_t ScreenPixels(int32_t pixels);
+// SurroundingGutter, which is in pixels at 96 DPI, for the main window's screen.
+int32_t ScreenGutter();
+// The whole multiple of the pictures drawn for the main window's screen.
+int32_t ScreenPictureMultiple();
+// Of a picture drawn once (standard) and at twice the size (twice), the
+// resource for the main window's screen.
+int32_t ScreenPicture(int32_t standard, int32_t twice);
