@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "settings/app_settings.h"
+
 namespace {
 
 // Reads the article's bytes as the layout does: past size (when known) every
@@ -82,16 +84,17 @@ void DrawLocationBox(ArticleView* view) {
     const FittedTitle firstFit = Fit(dc, first, view->Width);
     const FittedTitle secondFit = Fit(dc, second, view->Width);
 
-    const int32_t boxWidth = std::min(std::max(firstFit.Width, secondFit.Width) + 2 * h + 8, view->Width);
+    const int32_t boxWidth = std::min(
+        std::max(firstFit.Width, secondFit.Width) + 2 * h + ScreenPixels(kBoxSideMargin), view->Width);
     Rect box;
     box.Left = view->Left + (view->Width - boxWidth) / 2;
     box.Right = box.Left + boxWidth;
-    box.Bottom = view->Top + view->Height - 2;
-    box.Top = box.Bottom - rows * h - 10;
+    box.Bottom = view->Top + view->Height - ScreenPixels(kBoxBottomGap);
+    box.Top = box.Bottom - rows * h - ScreenPixels(kBoxRowsMargin);
 
-    DrawFrames(dc, &box, kRed, kRedFrames);
-    DrawFrames(dc, &box, kWhite, kWhiteFrames);
-    DrawFrames(dc, &box, kBlue, kBlueFrames);
+    DrawFrames(dc, &box, kRed, ScreenPixels(kRedFrames));
+    DrawFrames(dc, &box, kWhite, ScreenPixels(kWhiteFrames));
+    DrawFrames(dc, &box, kBlue, ScreenPixels(kBlueFrames));
     dc->FillSolid(box, kYellow);
 
     DrawTitle(dc, firstFit, box, h);

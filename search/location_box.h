@@ -7,9 +7,13 @@
 constexpr uint8_t kFirstTitleFormat = 0xDC;    // an optional block before the title
 constexpr uint8_t kSecondTitleFormat = 0xD1;   // the article's title
 constexpr uint16_t kLocationBoxFormatWord = 0x102;   // small size, black
+// The box's frames and margins, in pixels at 96 DPI (scaled for the screen).
 constexpr int32_t kRedFrames = 2;
 constexpr int32_t kWhiteFrames = 1;
 constexpr int32_t kBlueFrames = 2;
+constexpr int32_t kBoxSideMargin = 8;      // beside twice the line height
+constexpr int32_t kBoxRowsMargin = 10;     // above the title rows
+constexpr int32_t kBoxBottomGap = 2;       // from the view's bottom
 
 struct ArticleTitle {
     int32_t Count;        // characters

@@ -31,10 +31,13 @@ bool MappedCharacter(char16_t c, int32_t fontAsciiBase, char16_t* mapped) {
     return true;
 }
 
-int32_t PictureKeyNumber(int32_t a, int32_t b) {
+int32_t PictureKeyNumber(int32_t a, int32_t b, int32_t multiple) {
+    if (a < 0 || b < 0 || multiple < 1) return kNoPictureKey;
+    // A picture drawn at a multiple is the art with every pixel a square.
+    a /= multiple;
+    b /= multiple;
     // The nine keys of a row span pixel columns 0 to 152.
-    if (a < 0 || b < 0 || b >= kPictureHeight || a >= kPictureKeysPerRow * kPictureKeyWidth)
-        return kNoPictureKey;
+    if (b >= kPictureHeight || a >= kPictureKeysPerRow * kPictureKeyWidth) return kNoPictureKey;
     const int32_t row = b / kPictureKeyHeight;
     const int32_t column = a / kPictureKeyWidth;
     if (row < 3) return kPictureKeysPerRow * (row + 1) - column;

@@ -33,8 +33,9 @@ constexpr int32_t kPictureKeyCount = 27;
 constexpr int32_t kSpaceBarKey = 0;
 constexpr int32_t kNoPictureKey = -1;
 
-// The key at pixel (a, b) of the picture, or kNoPictureKey.
-int32_t PictureKeyNumber(int32_t a, int32_t b);
+// The key at pixel (a, b) of the picture drawn at the given whole multiple of
+// its art (2 on screens of 192 DPI and more), or kNoPictureKey.
+int32_t PictureKeyNumber(int32_t a, int32_t b, int32_t multiple = 1);
 // The character of picture key k (0 to 27): a space for the space bar, else
 // its letter at fontAsciiBase; 0 for any other k.
 char16_t PictureKeyCharacter(int32_t k, int32_t fontAsciiBase);

@@ -30,10 +30,11 @@ void DrawIndexIcon(IndexView* view, const IndexRow* row, int32_t y) {
         icon = (row->Flags & kEntryOpen) ? IndexIcon::OpenSection : IndexIcon::ClosedSection;
     void* bitmap = AppSettings.GlyphBitmaps[int(icon)];
     if (!bitmap) return;
-    const int32_t half = (row->Height - kIconSize) / 2;
-    const int32_t x = int16_t(row->X) + row->Width + kIconGap;
+    const int32_t size = kIconSize * ScreenPictureMultiple();
+    const int32_t half = (row->Height - size) / 2;
+    const int32_t x = int16_t(row->X) + row->Width + ScreenPixels(kIconGap);
     const int32_t top = int16_t(half > 0 ? y + half : y);
-    view->Dc->CopyGlyphBitmap(bitmap, x, top, kIconSize, kIconSize);
+    view->Dc->CopyGlyphBitmap(bitmap, x, top, size, size);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/allocation.h"
+#include "settings/app_settings.h"
 #include "toc/contents.h"
 #include "toc/index_view.h"
 
@@ -86,7 +87,7 @@ bool IndexLayout::RoomForRow() {
 }
 
 bool IndexLayout::LayOutEntry(const uint8_t* entry, uint32_t titleOffset, uint32_t n) {
-    int32_t indent = EntryLevel(entry) * kIndentPerLevel;
+    int32_t indent = EntryLevel(entry) * ScreenPixels(kIndentPerLevel);
     if (indent >= view_->Width) indent = 0;
     const uint8_t flags = EntryFlags(entry);
     if ((flags & kEntryFontBits) != (flags_ & kEntryFontBits)) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/allocation.h"
+#include "settings/app_settings.h"
 #include "toc/contents.h"
 #include "toc/index_view.h"
 
@@ -43,7 +44,7 @@ int32_t HitTestIndex(IndexView* view, int32_t x, int32_t y) {
 
     const int32_t left = int16_t(hit->X);
     const int32_t right = left + hit->Width;
-    if (x >= left && x <= right + kIconHitWidth) {
+    if (x >= left && x <= right + ScreenPixels(kIconHitWidth)) {
         if (hit->Key & kArticleKeyBit) return hit->Key & kKeyNumberMask;
         return ToggleSection(view, hit);
     }

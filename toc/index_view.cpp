@@ -4,14 +4,15 @@
 #include <cstring>
 
 #include "platform/allocation.h"
+#include "settings/app_settings.h"
 #include "view/font_cache.h"
 
 namespace {
-// The font of a font key. The size goes into the font as it is: a positive
-// height is a character cell height in device units, not points.
+// The font of a font key. The size is not taken as points: a positive height
+// is a character cell height in pixels at 96 DPI, scaled for the screen.
 FontHandle MakeIndexFont(IndexView* view, uint16_t key) {
-    return view->Dc->MakeFont(view->Font.FontName, KeyFontSize(key, view->Font.FontSize),
-                              KeyFontWeight(key));
+    return view->Dc->MakeFont(view->Font.FontName,
+                              ScreenPixels(KeyFontSize(key, view->Font.FontSize)), KeyFontWeight(key));
 }
 }  // namespace
 

@@ -7,6 +7,8 @@
 
 #include "view/article_view.h"
 
+// Pixels at 96 DPI, scaled for the screen (ScreenPixels); the icons are drawn
+// at the screen's picture multiple.
 constexpr int32_t kIndentPerLevel = 13;    // pixels of indentation per level
 constexpr int32_t kIconSize = 9;           // the icons are 9 x 9
 constexpr int32_t kIconGap = 4;            // from the row's text to its icon

@@ -52,7 +52,7 @@ int32_t ScrollToOffset(ArticleView* view, uint16_t offset) {
 
 bool PointInView(const ArticleView* view, int32_t x, int32_t y) {
     if (!view) return false;
-    const int64_t gutter = AppSettings.SurroundingGutter;
+    const int64_t gutter = ScreenGutter();
     const int64_t left = int64_t(view->Left) - gutter;
     const int64_t right = int64_t(view->Left) + view->Width + gutter;
     const int64_t top = int64_t(view->Top) - gutter;

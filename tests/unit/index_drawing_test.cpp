@@ -97,4 +97,31 @@ TEST_F(IndexDrawing, ReverseMirrorsTheDrawingButNotTheMeasuring) {
     EXPECT_EQ(device.Runs[0].Text, u"בא") << "bet, then alef";
 }
 
+// On a screen of 192 dots per inch the indentation, the gap to the icon and
+// the zone a click still hits double, and the icons are the 18-pixel pictures.
+TEST_F(IndexDrawing, At192DpiIndentationIconsAndHitZoneDouble) {
+    AppSettings.ScreenDpi = 192;
+    ASSERT_EQ(Lay(SmallBook()), kLayoutDone);
+    ToggleSection(view, &view->Rows[0]);   // opens "da"
+    ToggleSection(view, &view->Rows[1]);   // opens "ca"
+    device.ClearRecording();
+    ASSERT_EQ(DrawIndexView(view, kErase), 0);
+
+    ASSERT_GE(device.Runs.size(), 3u);
+    EXPECT_EQ(device.Runs[1].Text, u"ca");
+    EXPECT_EQ(device.Runs[1].Box.Right, kListArea.Right - 2 * 26) << "level 2";
+    ASSERT_GE(device.Glyphs.size(), 3u);
+    const Rect icon = device.Glyphs[1].Box;
+    EXPECT_EQ(icon.Left, device.Runs[1].Box.Right + 8);
+    EXPECT_EQ(icon.Right - icon.Left, 18);
+    EXPECT_EQ(icon.Bottom - icon.Top, 18);
+
+    const Rect article = device.Runs[2].Box;   // "aa", article 1, level 3
+    EXPECT_EQ(device.Runs[2].Text, u"aa");
+    EXPECT_EQ(article.Right, kListArea.Right - 3 * 26);
+    const int32_t middle = (article.Top + article.Bottom) / 2;
+    EXPECT_EQ(HitTestIndex(view, article.Right + 26, middle), 1);
+    EXPECT_EQ(HitTestIndex(view, article.Right + 27, middle), 0);
+}
+
 }  // namespace

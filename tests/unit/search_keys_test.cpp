@@ -80,6 +80,18 @@ TEST(SearchKeys, PictureKeysCountFromTheTopRight) {
     EXPECT_EQ(PictureKeyNumber(10, 95), kNoPictureKey);
 }
 
+// The picture drawn twice the size (192 DPI) has each art pixel a 2 x 2
+// square: a key is hit over all of its squares and nowhere else.
+TEST(SearchKeys, PictureAtTwiceTheSizeHitsTheKeysItDraws) {
+    EXPECT_EQ(PictureKeyNumber(2 * (6 * 17), 0, 2), 3);
+    EXPECT_EQ(PictureKeyNumber(2 * (6 * 17) - 1, 49, 2), 4);
+    EXPECT_EQ(PictureKeyNumber(2 * 153, 10, 2), kNoPictureKey);   // right of the ninth key
+    EXPECT_EQ(PictureKeyNumber(2 * 153 - 1, 10, 2), 1);
+    EXPECT_EQ(PictureKeyNumber(2 * 17 * 2, 2 * 94 + 1, 2), kSpaceBarKey);
+    EXPECT_EQ(PictureKeyNumber(10, 2 * 95, 2), kNoPictureKey);
+    EXPECT_EQ(PictureKeyNumber(-1, 10, 2), kNoPictureKey);
+}
+
 TEST(SearchKeys, SpaceBarLiesUnderColumnsTwoToSix) {
     EXPECT_EQ(PictureKeyNumber(2 * 17, 80), kSpaceBarKey);
     EXPECT_EQ(PictureKeyNumber(7 * 17 - 1, 94), kSpaceBarKey);
