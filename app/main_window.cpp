@@ -6,6 +6,7 @@
 #include "app/menu_marks.h"
 #include "app/painting.h"
 #include "app/screen_view.h"
+#include "app/screen_dpi.h"
 #include "app/scrolling.h"
 #include "app/sizing.h"
 #include "app/toolbar.h"
@@ -29,6 +30,7 @@ void UseFallbackFaceWhileNoneIsChosen() {
 // The toolbar first: the view goes below it.
 LRESULT OnCreate(HWND window) {
     AppSettings.MainWindow = window;
+    TakeScreenDpi(WindowDpi(window));
     CreateToolbar(window);
     LoadFirstArticle(window);
     UseFallbackFaceWhileNoneIsChosen();
@@ -84,6 +86,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_LBUTTONDOWN: return OnLButtonDown(window, lParam);
         case WM_MOUSEWHEEL:  return OnMouseWheel(window, wParam);
         case WM_CONTEXTMENU: return OnContextMenu(window, lParam);
+        case WM_DPICHANGED:  return OnDpiChanged(window, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

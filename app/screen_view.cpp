@@ -18,6 +18,13 @@ struct ScreenDevice {
 };
 ScreenDevice screen;
 
+Rect ScreenViewRectangle(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return ArticleViewRectangle(Rect{client.left, client.top, client.right, client.bottom},
+                                AppSettings.Toolbar != nullptr, ToolbarHeight(), ScreenGutter());
+}
+
 }  // namespace
 
 void LoadFirstArticle(HWND window) {
@@ -34,13 +41,21 @@ void LoadFirstArticle(HWND window) {
     screen.Window = window;
     screen.Dc = dc;
     screen.Device = std::make_unique<GdiTextDevice>(dc);
+    screen.Device->UseWindowDpi(ScreenDpi());
+    ShowFirstArticle(window, screen.Device.get(), ScreenViewRectangle(window));
+}
 
-    RECT client = {};
-    GetClientRect(window, &client);
-    Rect viewRect = ArticleViewRectangle(Rect{client.left, client.top, client.right, client.bottom},
-                                         AppSettings.Toolbar != nullptr, ToolbarHeight(),
-                                         AppSettings.SurroundingGutter);
-    ShowFirstArticle(window, screen.Device.get(), viewRect);
+void FitScreenViewToDpi(HWND window) {
+    ArticleView* view = AppSettings.View;
+    if (!view || !screen.Device) return;
+    screen.Device->UseWindowDpi(ScreenDpi());
+    // The origin moves with the toolbar's height and the gutter; the size
+    // follows with the window's WM_SIZE.
+    const Rect viewRect = ScreenViewRectangle(window);
+    view->Left = viewRect.Left;
+    view->Top = viewRect.Top;
+    const FontSpec font = view->Font;
+    SetArticleFont(view, &font);
 }
 
 void ReleaseViewDc(HWND window) {

@@ -10,6 +10,11 @@
 // loaded; no view and no message when the view cannot be made).
 void LoadFirstArticle(HWND window);
 
+// A move to a screen of other dots per inch (ScreenDpi): the view's fonts made
+// again for it, its origin moved below the new toolbar, its text laid out
+// again.
+void FitScreenViewToDpi(HWND window);
+
 // WM_DESTROY, before SaveAndQuit: releases the device context taken by
 // LoadFirstArticle. The text device object around it stays until the view is
 // gone (the view deletes its fonts through it, which needs no device context);

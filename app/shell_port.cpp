@@ -21,7 +21,9 @@ void Win32ShellPort::UpdateBookmarkMark(void* window) {
 }
 
 void Win32ShellPort::LoadGlyphBitmaps() {
-    const int identifiers[3] = {IDB_GLYPH_PLUS, IDB_GLYPH_MINUS, IDB_GLYPH_PAGE};
+    const int identifiers[3] = {ScreenPicture(IDB_GLYPH_PLUS, IDB_GLYPH_PLUS_TWICE),
+                                ScreenPicture(IDB_GLYPH_MINUS, IDB_GLYPH_MINUS_TWICE),
+                                ScreenPicture(IDB_GLYPH_PAGE, IDB_GLYPH_PAGE_TWICE)};
     HINSTANCE instance = static_cast<HINSTANCE>(AppSettings.Instance);
     // One that cannot be loaded stays null, for no glyph; DeleteGlyphBitmaps
     // passes it over.

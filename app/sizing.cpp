@@ -23,7 +23,7 @@ Rect ArticleViewRectangle(Rect client, bool toolbarExists, int32_t toolbarHeight
 void OnSize(HWND window, LPARAM lParam) {
     int32_t width = LOWORD(lParam);
     int32_t height = HIWORD(lParam);
-    const int32_t gutter = AppSettings.SurroundingGutter;
+    const int32_t gutter = ScreenGutter();
     if (width > 2 * gutter) width -= 2 * gutter;
     if (height > 2 * gutter) height -= 2 * gutter;
 

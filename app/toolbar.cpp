@@ -27,13 +27,28 @@ void CreateToolbar(HWND window) {
         Button(2, IDM_NEXT_ARTICLE),     Button(3, IDM_FONT),
         Button(4, IDM_SEARCH),           Button(5, IDM_SEARCH_AGAIN),
     };
+    // The pictures of the screen's multiple; the buttons grow with the dots
+    // per inch.
+    const int pictureSize = TOOLBAR_IMAGE_SIZE * ScreenPictureMultiple();
     // When the toolbar cannot be made it stays null: the menu still carries
     // every command, and the view and the painting take the whole client area.
-    AppSettings.Toolbar = CreateToolbarEx(
+    HWND toolbar = CreateToolbarEx(
         window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, TOOLBAR_IMAGE_COUNT,
-        static_cast<HINSTANCE>(AppSettings.Instance), IDB_TOOLBAR, buttons, TOOLBAR_IMAGE_COUNT,
-        TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE,
+        static_cast<HINSTANCE>(AppSettings.Instance), ScreenPicture(IDB_TOOLBAR, IDB_TOOLBAR_TWICE),
+        buttons, TOOLBAR_IMAGE_COUNT, pictureSize, pictureSize, pictureSize, pictureSize,
         sizeof(TBBUTTON));
+    AppSettings.Toolbar = toolbar;
+    if (toolbar && ScreenDpi() != kStandardDpi) {
+        SendMessageW(toolbar, TB_SETBUTTONSIZE, 0,
+                     MAKELPARAM(ScreenPixels(kToolbarButtonWidth), ScreenPixels(kToolbarButtonHeight)));
+        SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+    }
+}
+
+void RemakeToolbar(HWND window) {
+    if (AppSettings.Toolbar) DestroyWindow(static_cast<HWND>(AppSettings.Toolbar));
+    AppSettings.Toolbar = nullptr;
+    CreateToolbar(window);
 }
 
 int ToolbarHeight() {

@@ -3,8 +3,15 @@
 #pragma once
 #include <windows.h>
 
-// Creates the toolbar on window and records it (none when it cannot be made).
+// The button a 16-pixel picture gets at 96 DPI; other dots per inch scale it.
+constexpr int kToolbarButtonWidth = 23;
+constexpr int kToolbarButtonHeight = 22;
+
+// Creates the toolbar on window, for the screen's dots per inch, and records
+// it (none when it cannot be made).
 void CreateToolbar(HWND window);
+// The toolbar made again, for a screen of other dots per inch.
+void RemakeToolbar(HWND window);
 // 0 without a toolbar.
 int ToolbarHeight();
 // How far down the client area what lies below the toolbar starts: the

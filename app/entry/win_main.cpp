@@ -2,6 +2,7 @@
 // message loop.
 #include <windows.h>
 
+#include "app/screen_dpi.h"
 #include "app/start_up.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
@@ -17,6 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return -1;
     }
     AppSettings.SurroundingGutter = ReadSurroundingGutter();
+    BecomeDpiAware();
+    TakeScreenDpi(WindowDpi(nullptr));
     if (!StartInstance(showCommand)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     return RunMessageLoop(accelerators);

@@ -2,9 +2,11 @@
 
 #include "dialogs/win32/web_address.h"
 #include "platform/win32/dialog.h"
+#include "platform/win32/dialog_picture.h"
 #include "platform/win32/selected_object.h"
 #include "platform/win32/subclassed_control.h"
 #include "resources/resource_ids.h"
+#include "settings/app_settings.h"
 
 namespace {
 
@@ -15,6 +17,7 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 // While the box is open.
 struct AboutBoxState {
     HFONT LinkFont;
+    HBITMAP Picture;   // at the screen's multiple, when not the template's
 };
 AboutBoxState State;
 
@@ -70,11 +73,13 @@ HFONT SetupLinkControl(HWND dialog) {
 INT_PTR OnInitDialog(HWND dialog) {
     State = AboutBoxState{};
     State.LinkFont = SetupLinkControl(dialog);
+    State.Picture = ShowDialogPicture(dialog, IDB_ABOUT, ScreenPicture(IDB_ABOUT, IDB_ABOUT_TWICE));
     return FALSE;   // the box asks for no default focus
 }
 
 INT_PTR OnDestroy() {
     DeleteDialogObject(&State.LinkFont);
+    DeleteDialogObject(&State.Picture);
     return FALSE;
 }
 

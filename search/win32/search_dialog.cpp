@@ -2,6 +2,7 @@
 
 #include "platform/allocation.h"
 #include "platform/win32/dialog.h"
+#include "platform/win32/dialog_picture.h"
 #include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
 #include "search/book_search.h"
@@ -20,6 +21,7 @@ constexpr int kPictureTop = 71;
 // One dialog at a time.
 struct SearchDialogState {
     HFONT FieldFont;
+    HBITMAP Picture;   // the keyboard at the screen's multiple, when not the template's
 };
 SearchDialogState State{};
 
@@ -60,13 +62,15 @@ void InsertPictureLetter(HWND dialog, int k) {
 void PictureKeyAt(HWND dialog, int x, int y) {
     RECT corner{kPictureLeft, kPictureTop, kPictureLeft, kPictureTop};
     MapDialogRect(dialog, &corner);
-    const int32_t key = PictureKeyNumber(x - corner.left, y - corner.top);
+    const int32_t key = PictureKeyNumber(x - corner.left, y - corner.top, ScreenPictureMultiple());
     if (key != kNoPictureKey) InsertPictureLetter(dialog, key);
 }
 
 INT_PTR OnInitDialog(HWND dialog) {
     State = SearchDialogState{};
     State.FieldFont = CreateSearchFieldFont(FieldOf(dialog));
+    State.Picture = ShowDialogPicture(dialog, IDB_SEARCH_KEYBOARD,
+                                      ScreenPicture(IDB_SEARCH_KEYBOARD, IDB_SEARCH_KEYBOARD_TWICE));
     wchar_t text[kFieldMaxCharacters + 1] = {};
     StoredPatternText(text);
     SetUpSearchField(FieldOf(dialog), State.FieldFont, kFieldMaxCharacters, text);
@@ -75,6 +79,7 @@ INT_PTR OnInitDialog(HWND dialog) {
 
 INT_PTR OnDestroy() {
     DeleteDialogObject(&State.FieldFont);
+    DeleteDialogObject(&State.Picture);
     return FALSE;
 }
 

@@ -150,7 +150,9 @@ void SubclassSearchEdit(HWND field) {
 HFONT CreateSearchFieldFont(HWND field) {
     const FontSpec& spec = AppSettings.View ? AppSettings.View->Font : AppSettings.Font;
     HDC dc = GetDC(field);
-    HFONT font = CreateLetterFont(dc, spec.FontName, spec.FontSize, FW_DONTCARE, spec.FontAsciiBase);
+    // The size is a height in pixels at 96 DPI, scaled for the screen.
+    HFONT font = CreateLetterFont(dc, spec.FontName, ScreenPixels(spec.FontSize), FW_DONTCARE,
+                                  spec.FontAsciiBase);
     if (dc) ReleaseDC(field, dc);
     return font;
 }

@@ -34,7 +34,9 @@ TextMetrics GdiTextDevice::Metrics() {
     return TextMetrics{metrics.tmHeight, metrics.tmMaxCharWidth};
 }
 
-int32_t GdiTextDevice::PixelsPerInchY() { return GetDeviceCaps(dc_, LOGPIXELSY); }
+int32_t GdiTextDevice::PixelsPerInchY() {
+    return windowDpi_ > 0 ? windowDpi_ : GetDeviceCaps(dc_, LOGPIXELSY);
+}
 
 TextExtent GdiTextDevice::MeasureFit(const char16_t* units, int32_t count, int32_t maxWidth,
                                      int32_t* fit) {
@@ -98,7 +100,9 @@ FontHandle GdiTextDevice::MakeLetterFont(const char16_t* faceName, int32_t heigh
     return AsHandle(CreateLetterFont(dc_, faceName, height, weight, letterBase));
 }
 
-int32_t GdiTextDevice::PixelsPerInchX() { return GetDeviceCaps(dc_, LOGPIXELSX); }
+int32_t GdiTextDevice::PixelsPerInchX() {
+    return windowDpi_ > 0 ? windowDpi_ : GetDeviceCaps(dc_, LOGPIXELSX);
+}
 
 int32_t GdiTextDevice::PrintableWidth() { return GetDeviceCaps(dc_, HORZRES); }
 

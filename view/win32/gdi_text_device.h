@@ -11,6 +11,9 @@ public:
     explicit GdiTextDevice(HDC dc) : dc_(dc) {}
 
     HDC Dc() const { return dc_; }
+    // The window's own dots per inch, which a screen device context does not
+    // tell a program aware of each screen's (0: the device context's).
+    void UseWindowDpi(int32_t dpi) { windowDpi_ = dpi; }
 
     FontHandle MakeFont(const char16_t* faceName, int32_t height, int32_t weight) override;
     FontHandle SelectFont(FontHandle font) override;
@@ -48,4 +51,5 @@ public:
 
 private:
     HDC dc_;
+    int32_t windowDpi_ = 0;
 };
