@@ -99,14 +99,29 @@ add_test(NAME wine.stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
 set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
 
+# The display scaling test sets the dots per inch of its prefix: it has a
+# session of its own, thrown away after it, so that no other test sees them.
+set(WINE_DPI_STATE ${CMAKE_BINARY_DIR}/wine-dpi-session)
+add_test(NAME wine_dpi.start COMMAND ${WINE_SESSION} start ${WINE_DPI_STATE})
+add_test(NAME wine_dpi.stop COMMAND ${WINE_SESSION} stop ${WINE_DPI_STATE})
+set_tests_properties(wine_dpi.start PROPERTIES FIXTURES_SETUP wine_dpi RESOURCE_LOCK wine)
+set_tests_properties(wine_dpi.stop PROPERTIES FIXTURES_CLEANUP wine_dpi RESOURCE_LOCK wine)
+set(OWN_SESSION_TESTS display_scaling_test)
+
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 foreach(source ${WIN32_TEST_SOURCES})
   get_filename_component(name ${source} NAME_WE)
+  set(state ${WINE_STATE})
+  set(fixture wine)
+  if(name IN_LIST OWN_SESSION_TESTS)
+    set(state ${WINE_DPI_STATE})
+    set(fixture wine_dpi)
+  endif()
   add_test(NAME win32.${name}
-    COMMAND ${WINE_SESSION} run ${WINE_STATE} ${WIN32_BINARY_DIR}/${name}.exe)
+    COMMAND ${WINE_SESSION} run ${state} ${WIN32_BINARY_DIR}/${name}.exe)
   # A test that skips is reported as skipped, not passed (./test fails on it).
   set_tests_properties(win32.${name} PROPERTIES
-    FIXTURES_REQUIRED wine RESOURCE_LOCK wine LABELS win32 TIMEOUT 600
+    FIXTURES_REQUIRED ${fixture} RESOURCE_LOCK wine LABELS win32 TIMEOUT 600
     SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]"
     ENVIRONMENT "ORVENDEL_EXE=${WIN32_BINARY_DIR}/orvendel.exe;ORVENDEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVENDEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endforeach()

@@ -264,10 +264,7 @@ TEST_F(ChooseFont, OkWithSize20StoresItAndLaysTheArticleOutAgain) {
     ASSERT_GE(rows.size(), 3u);
     ASSERT_GE(rowsBefore.size(), 3u);
     EXPECT_GT(rows[2].Bottom - rows[2].Top, rowsBefore[2].Bottom - rowsBefore[2].Top);
-    Capture verse;
-    verse.Width = view.right - view.left;
-    for (int y = rows[2].Top - 4; y < rows[2].Bottom + 4; ++y, ++verse.Height)
-        for (int x = view.left; x < view.right; ++x) verse.Pixels.push_back(after.At(x, y));
+    const Capture verse = InkRowBand(after, rows[2], view, 4);
     std::string failure;
     const std::u16string read = RecogniseHebrewLine(verse, "chosen_size_first_verse", 1, &failure);
     ASSERT_TRUE(failure.empty()) << failure;

@@ -80,3 +80,11 @@ std::vector<InkSpan> FindInkSpans(const Capture& capture, const InkRow& row, int
     }
     return spans;
 }
+
+Capture InkRowBand(const Capture& capture, const InkRow& row, const RECT& area, int margin) {
+    Capture band;
+    band.Width = area.right - area.left;
+    for (int y = row.Top - margin; y < row.Bottom + margin; ++y, ++band.Height)
+        for (int x = area.left; x < area.right; ++x) band.Pixels.push_back(capture.At(x, y));
+    return band;
+}

@@ -28,3 +28,7 @@ struct InkSpan {
     int Right;   // exclusive
 };
 std::vector<InkSpan> FindInkSpans(const Capture& capture, const InkRow& row, int minGap);
+
+// The band of the capture that holds row, margin blank rows above and below
+// it, across [area.left, area.right): one line of text for the recogniser.
+Capture InkRowBand(const Capture& capture, const InkRow& row, const RECT& area, int margin);
