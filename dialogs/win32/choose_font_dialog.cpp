@@ -10,6 +10,7 @@
 #include "platform/win32/selected_object.h"
 #include "platform/win32/wide_text.h"
 #include "resources/resource_ids.h"
+#include "settings/app_settings.h"
 #include "view/display_font.h"
 #include "view/letter_codes.h"
 #include "view/win32/letter_font.h"
@@ -93,7 +94,9 @@ public:
                               int32_t letterBase) override {
         HWND sample = GetDlgItem(dialog_, IDC_FONT_SAMPLE);
         HDC dc = GetDC(sample);
-        HFONT font = CreateLetterFont(dc, faceName, cellHeight, FW_DONTCARE, letterBase);
+        // The cell height is in pixels at 96 DPI, scaled for the screen.
+        HFONT font =
+            CreateLetterFont(dc, faceName, ScreenPixels(cellHeight), FW_DONTCARE, letterBase);
         ReleaseDC(sample, dc);
         return reinterpret_cast<FontHandle>(font);
     }

@@ -13,7 +13,7 @@
 namespace {
 
 // From the client width to the list's: the scroll bar lies outside the client
-// area, and the list keeps this margin from the right edge.
+// area, and the list keeps this margin (pixels at 96 DPI) from the right edge.
 constexpr int32_t kListRightMargin = 5;
 
 // What the opening is given.
@@ -114,7 +114,7 @@ INT_PTR OnSize(LPARAM lParam) {
     const int32_t width = LOWORD(lParam);
     const int32_t height = HIWORD(lParam);
     ShownEntry* snapshot = SaveShownEntries(view);
-    ResizeIndexView(view, width - kListRightMargin, height);
+    ResizeIndexView(view, width - ScreenPixels(kListRightMargin), height);
     RestoreShownEntries(view, snapshot);
     PlainFree(snapshot);
     if (view->MaxTopRow == 0) view->TopRow = 0;
