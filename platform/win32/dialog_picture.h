@@ -7,5 +7,5 @@
 // which takes the bitmap's size at the same corner. The bitmap, which the
 // dialog deletes in its OnDestroy (DeleteDialogObject), or null when nothing
 // changed (bitmap is the template's own, cannot be loaded, or the dialog has no
-// picture).
+// picture). The dialog grows where the picture would leave it.
 HBITMAP ShowDialogPicture(HWND dialog, int templateBitmap, int bitmap);

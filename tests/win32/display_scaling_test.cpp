@@ -96,6 +96,7 @@ TEST_F(DpiChange, MovedToA192DpiScreenTheWindowTakesTheSuggestedRectangleAndGrow
     SetScreenDpi(96);
     WriteSettingDword(kValueLesson, 1);
     LaunchReader();
+    ASSERT_TRUE(WaitUntilHandled(Window()));
     const int titleBefore = TitleHeight(Window(), kDefaultGutter);
     const RECT suggested{30, 20, 30 + 1100, 20 + 900};
     ASSERT_TRUE(SendDpiChange(Window(), 192, suggested));
@@ -110,8 +111,9 @@ TEST_F(DpiChange, MovedToA192DpiScreenTheWindowTakesTheSuggestedRectangleAndGrow
     const SIZE button = ToolbarButtonSize(Window());
     EXPECT_EQ(button.cx, 46);
     EXPECT_EQ(button.cy, 44);
+    ASSERT_TRUE(WaitUntilHandled(Window()));
     EXPECT_NEAR(TitleHeight(Window(), 2 * kDefaultGutter), 2 * titleBefore, 3)
-        << "the fonts are made for 192 DPI";
+        << "the fonts are made for 192 DPI (title " << titleBefore << " pixels high at 96)";
     CloseReader();
 }
 
@@ -152,6 +154,8 @@ TEST_P(DisplayScaling, ToolbarGutterAndKeyboardGrowWithTheTextWhichStillReads) {
     const RECT view = ArticleViewRect(Window(), gutter);
     const std::vector<InkRow> rows = FindInkRows(capture, view);
     ASSERT_GE(rows.size(), 3u);
+    // What the reader looks like, kept for a person to look at.
+    SaveCaptureAsBmp(capture, WinePath(BinaryDir() + "/display_scaling_" + std::to_string(dpi) + ".bmp"));
     int rightmost = 0;
     for (const InkRow& row : FindInkRows(capture, ArticleViewRect(Window(), 0)))
         rightmost = std::max(rightmost, row.Right);
@@ -184,6 +188,11 @@ TEST_P(DisplayScaling, ToolbarGutterAndKeyboardGrowWithTheTextWhichStillReads) {
     GetWindowRect(picture, &pictureRect);
     EXPECT_EQ(pictureRect.right - pictureRect.left, 154 * multiple);
     EXPECT_EQ(pictureRect.bottom - pictureRect.top, 95 * multiple);
+    RECT client;
+    GetClientRect(dialog, &client);
+    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_LE(pictureRect.right, client.right) << "the whole picture is in the dialog";
+    EXPECT_LE(pictureRect.bottom, client.bottom) << "the whole picture is in the dialog";
     ClickKeyboardArt(dialog, picture, 6 * 17 + 3, 10);
     ClickKeyboardArt(dialog, picture, 153, 10);   // right of the ninth key: nothing
     ClickKeyboardArt(dialog, picture, 3 * 17, 80);   // the space bar
