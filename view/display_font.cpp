@@ -25,7 +25,8 @@ FontSpec DisplayFontSpec(const FontSpec& fontSpec, TextDevice& device) {
     FontSpec shown = fontSpec;
     if (shown.FontName[0] == 0) {
         const char16_t* face = FallbackFace(device, shown.FontAsciiBase);
-        for (int i = 0; face[i] != 0 && i < int(std::size(shown.FontName)) - 1; ++i) shown.FontName[i] = face[i];
+        const int capacity = int(std::size(shown.FontName)) - 1;
+        for (int i = 0; face[i] != 0 && i < capacity; ++i) shown.FontName[i] = face[i];
         if (shown.FontSize == 0) shown.FontSize = kFallbackFontSize;
     }
     return shown;

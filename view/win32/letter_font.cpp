@@ -82,7 +82,11 @@ HFONT CreateLetterFont(HDC dc, const char16_t* faceName, int32_t height, int32_t
     if (!dc) return MakeGdiFont(faceName, height, weight, charSet);
     if (HFONT font = CreateOwnFaceLetterFont(dc, faceName, height, weight, letterBase)) return font;
     GdiTextDevice device(dc);
-    return MakeGdiFont(FallbackFace(device, letterBase), height, weight, charSet);
+    const char16_t* fallback = FallbackFace(device, letterBase);
+    // Made the way that found it drawing the letters (perhaps with no code
+    // page), so that the mapper does not put another face in its place.
+    if (HFONT font = CreateOwnFaceLetterFont(dc, fallback, height, weight, letterBase)) return font;
+    return MakeGdiFont(fallback, height, weight, charSet);
 }
 
 bool FaceDrawsLetters(HDC dc, const char16_t* faceName, int32_t letterBase) {
