@@ -100,6 +100,10 @@ FontHandle GdiTextDevice::MakeLetterFont(const char16_t* faceName, int32_t heigh
     return AsHandle(CreateLetterFont(dc_, faceName, height, weight, letterBase));
 }
 
+bool GdiTextDevice::DrawsLetters(const char16_t* faceName, int32_t letterBase) {
+    return FaceDrawsLetters(dc_, faceName, letterBase);
+}
+
 int32_t GdiTextDevice::PixelsPerInchX() {
     return windowDpi_ > 0 ? windowDpi_ : GetDeviceCaps(dc_, LOGPIXELSX);
 }
