@@ -18,7 +18,6 @@
 #include "verses/verse_selection.h"
 #include "verses/win32/go_to_verse_dialog.h"
 #include "view/article_view.h"
-#include "view/display_font.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ void Bookmark(HWND window) {
 // a face is chosen, in the face the article falls back to, so the list never
 // shows boxes.
 FontSpec IndexFontSpec() {
-    FontSpec font = DisplayFontSpec(AppSettings.Font);
+    FontSpec font = ShownArticleFont();
     font.FontSize = AppSettings.Font.FontSize;
     return font;
 }
