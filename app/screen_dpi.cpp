@@ -4,21 +4,13 @@
 #include "app/screen_view.h"
 #include "app/toolbar.h"
 #include "platform/ports.h"
+#include "platform/win32/system_function.h"
 #include "settings/app_settings.h"
 
 namespace {
 
-// Newer than Windows 7: reached by name only, so that the program still
-// starts where they are missing.
-using SetAwarenessContextCall = BOOL(WINAPI*)(HANDLE);
-using SetAwareCall = BOOL(WINAPI*)();
+// Newer than Windows 7: reached by name only.
 using DpiForWindowCall = UINT(WINAPI*)(HWND);
-const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-
-FARPROC User32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? GetProcAddress(user32, name) : nullptr;
-}
 
 int32_t SystemDpi() {
     HDC screen = GetDC(nullptr);
@@ -30,16 +22,8 @@ int32_t SystemDpi() {
 
 }  // namespace
 
-void BecomeDpiAware() {
-    // Either fails harmlessly when the application manifest chose already.
-    auto perMonitor = reinterpret_cast<SetAwarenessContextCall>(
-        User32Function("SetProcessDpiAwarenessContext"));
-    if (perMonitor && perMonitor(kPerMonitorAwareV2)) return;
-    if (auto system = reinterpret_cast<SetAwareCall>(User32Function("SetProcessDPIAware"))) system();
-}
-
 int32_t WindowDpi(HWND window) {
-    auto forWindow = reinterpret_cast<DpiForWindowCall>(User32Function("GetDpiForWindow"));
+    auto forWindow = SystemFunction<DpiForWindowCall>(L"user32.dll", "GetDpiForWindow");
     const int32_t dpi = forWindow && window ? int32_t(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
 }

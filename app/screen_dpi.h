@@ -1,15 +1,12 @@
-// The dots per inch of the screen the main window is on: the process asks to
-// be told them, the window follows them, and a move to a screen of other dots
-// per inch scales the window, its toolbar, its pictures and its fonts.
+// The dots per inch of the screen the main window is on (the application
+// manifest makes the process aware of each screen's): the window follows
+// them, and a move to a screen of other dots per inch scales the window, its
+// toolbar, its pictures and its fonts.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 
-// Asks to be aware of each screen's dots per inch (per monitor, version 2,
-// where the system has it; the system's otherwise), so that the system does
-// not stretch the window as a bitmap. Before any window is made.
-void BecomeDpiAware();
 // The window's dots per inch (the system's where windows have none of their
 // own).
 int32_t WindowDpi(HWND window);

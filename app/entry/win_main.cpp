@@ -18,7 +18,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return -1;
     }
     AppSettings.SurroundingGutter = ReadSurroundingGutter();
-    BecomeDpiAware();
     TakeScreenDpi(WindowDpi(nullptr));
     if (!StartInstance(showCommand)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
