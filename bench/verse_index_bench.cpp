@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/built_book.h"
 #include "platform/allocation.h"
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
@@ -19,31 +20,7 @@
 #include "view/letter_codes.h"
 
 namespace {
-std::map<uint16_t, std::vector<uint8_t>> Records() {
-    std::map<uint16_t, std::vector<uint8_t>> records;
-    for (int number = 1; number <= kArticleCount; ++number) {
-        char name[32];
-        std::snprintf(name, sizeof name, "/%d.bin", number + kRecordIdBase);
-        std::ifstream file(ORVENDEL_BINARY_DIR "/generated/records" + std::string(name), std::ios::binary);
-        std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        if (bytes.empty()) return {};
-        records[uint16_t(number + kRecordIdBase)] = bytes;
-    }
-    return records;
-}
-
-struct Book {
-    ScopedFakePorts Ports;
-    bool Complete = false;
-    Book() {
-        Ports.Records.Records = Records();
-        Complete = !Ports.Records.Records.empty();
-    }
-};
-Book& TheBook() {
-    static Book book;
-    return book;
-}
+BuiltBook& TheBook() { return TheBuiltBook(); }
 
 // The bytes the index holds: its records, names and per-chapter counts.
 size_t IndexBytes(const VerseIndex& index) {

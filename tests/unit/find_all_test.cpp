@@ -128,7 +128,9 @@ TEST_F(FindAll, RowsCountAndNameEveryHit) {
     for (size_t b = 0; b < list.Books.size(); ++b) {
         const HitBook& book = list.Books[b];
         EXPECT_EQ(book.FirstHit, sum);
-        if (b > 0) EXPECT_GT(book.Book, list.Books[b - 1].Book);
+        if (b > 0) {
+            EXPECT_GT(book.Book, list.Books[b - 1].Book);
+        }
         for (uint32_t h = book.FirstHit; h < book.FirstHit + book.Count; ++h)
             ASSERT_EQ(index_.Articles[list.Hits[h].Article - 1].Book, book.Book);
         sum += book.Count;
