@@ -11,12 +11,17 @@ namespace {
 // AppSettings' font on the view as it is drawn (the fallback face while none
 // is chosen): the article laid out again and redrawn, the scroll bar with it.
 void ApplyArticleFont(HWND window) {
-    const FontSpec shown = DisplayFontSpec(AppSettings.Font);
+    const FontSpec shown = ShownArticleFont();
     SetArticleFont(AppSettings.View, &shown);
     UpdateScrollBar(window);
 }
 
 }  // namespace
+
+FontSpec ShownArticleFont() {
+    if (!AppSettings.View || !AppSettings.View->Dc) return AppSettings.Font;
+    return DisplayFontSpec(AppSettings.Font, *AppSettings.View->Dc);
+}
 
 void ChooseArticleFont(HWND window) {
     if (ChooseDisplayFont(window, &AppSettings.Font) == IDOK) ApplyArticleFont(window);

@@ -3,6 +3,11 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/font_spec.h"
+
+// AppSettings' font as the screen view draws it: the fallback face while none
+// is chosen (view/display_font.h).
+FontSpec ShownArticleFont();
 // The Font command (Ctrl+F, the menu, the toolbar): the dialog over window,
 // and the choice applied to the article after OK only.
 void ChooseArticleFont(HWND window);

@@ -19,7 +19,6 @@
 #include "verses/win32/find_all_dialog.h"
 #include "verses/win32/go_to_verse_dialog.h"
 #include "view/article_view.h"
-#include "view/display_font.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ void Bookmark(HWND window) {
 // a face is chosen, in the face the article falls back to, so the list never
 // shows boxes.
 FontSpec IndexFontSpec() {
-    FontSpec font = DisplayFontSpec(AppSettings.Font);
+    FontSpec font = ShownArticleFont();
     font.FontSize = AppSettings.Font.FontSize;
     return font;
 }

@@ -1,6 +1,7 @@
 // The main window's procedure: a table of messages, each handed to a handler.
 #include "app/main_window.h"
 
+#include "app/article_font.h"
 #include "app/commands.h"
 #include "app/context_menu.h"
 #include "app/menu_marks.h"
@@ -14,7 +15,6 @@
 #include "settings/win32/window_placement.h"
 #include "store/shut_down.h"
 #include "view/article_view.h"
-#include "view/display_font.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ namespace {
 // letters; the empty face name stays in AppSettings (see display_font.h).
 void UseFallbackFaceWhileNoneIsChosen() {
     if (!AppSettings.View || AppSettings.Font.FontName[0] != 0) return;
-    FontSpec shown = DisplayFontSpec(AppSettings.Font);
+    FontSpec shown = ShownArticleFont();
     SetArticleFont(AppSettings.View, &shown);
 }
 

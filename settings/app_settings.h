@@ -50,6 +50,10 @@ struct AppSettingsRecord {
     // Set once LoadSettings has read the store; shutdown writes only then, and
     // only once. Never stored.
     bool SettingsLoaded;
+    // The face drawn while none is chosen and the letter base it was chosen
+    // for (view/display_font.h); none until first needed. Never stored.
+    const char16_t* FallbackFace;
+    int32_t FallbackFaceBase;
 };
 
 extern AppSettingsRecord AppSettings;

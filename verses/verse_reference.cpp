@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "verses/article_verses.h"
+#include "view/letter_codes.h"
 
 namespace {
 constexpr char16_t kUnicodeAlef = 0x05D0;
@@ -11,7 +12,6 @@ constexpr char16_t kUnicodeGershayim = 0x05F4;
 constexpr char16_t kUnicodeMaqaf = 0x05BE;
 constexpr char16_t kEnDash = 0x2013;
 constexpr char16_t kRightSingleQuote = 0x2019;
-constexpr int32_t kLetterCount = 27;
 constexpr char kNotInAReference = '?';
 constexpr size_t kLongestNumber = 4;   // more digits than any chapter or verse needs
 
@@ -43,9 +43,9 @@ std::string Normalised(const char16_t* typed, size_t count, int32_t base) {
     std::string text;
     for (size_t i = 0; i < count && typed[i] != 0; ++i) {
         const char16_t c = typed[i];
-        if (c >= base && c < base + kLetterCount)
+        if (c >= base && c < base + kLetterCodeCount)
             text += char('a' + (c - base));
-        else if (c >= kUnicodeAlef && c < kUnicodeAlef + kLetterCount)
+        else if (c >= kUnicodeAlef && c < kUnicodeAlef + kLetterCodeCount)
             text += char('a' + (c - kUnicodeAlef));
         else if (c == kUnicodeGeresh || c == kRightSingleQuote || c == u'\'')
             text += '\'';

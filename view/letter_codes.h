@@ -5,6 +5,7 @@
 
 constexpr uint8_t kFirstLetterCode = 0x61;
 constexpr uint8_t kLastLetterCode = 0x7B;
+constexpr int32_t kLetterCodeCount = kLastLetterCode - kFirstLetterCode + 1;   // 27
 constexpr int32_t kLatinBase = 97;         // Hebrew glyphs in place of Latin small letters
 constexpr int32_t kWindows1255Base = 224;  // Windows-1255 letter positions
 constexpr int32_t kUnicodeBase = 1488;     // U+05D0

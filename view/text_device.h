@@ -76,6 +76,11 @@ public:
                                       int32_t letterBase) {
         return MakeFont(faceName, height, weight);
     }
+    // Whether the face itself (no substitute the device would take for it)
+    // is installed and has a glyph for each of the base's 27 letters: the
+    // test MakeLetterFont makes. Devices that cannot look at glyphs take every
+    // face as drawing them.
+    virtual bool DrawsLetters(const char16_t* faceName, int32_t letterBase) { return true; }
 
     // What printing needs besides the view's own drawing: the printable area
     // and the Latin texts of the page footer. A device that is no printer

@@ -3,6 +3,9 @@
 // the context checked, glyphs of the base's letters checked), beside a plain
 // CreateFontIndirectW of the same face, measured in the same run. The view
 // makes one font per format it meets, a handful per article and font change.
+// Then the choice of the fallback face among the installed faces, made once
+// per run (and letter base) when no face is chosen or the chosen one lacks
+// the letters.
 //   letter_font_timing.exe [fonts]
 #include <windows.h>
 
@@ -10,7 +13,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/win32/wide_text.h"
+#include "view/display_font.h"
 #include "view/letter_codes.h"
+#include "view/win32/gdi_text_device.h"
 #include "view/win32/letter_font.h"
 
 namespace {
@@ -56,6 +62,15 @@ int main(int argc, char** argv) {
         std::printf("%-40s plain %7.1f us  letter font %7.1f us  (%.2fx)\n", face.Label, plain,
                     checked, checked / plain);
     }
+    GdiTextDevice device(dc);
+    const char16_t* fallback = nullptr;
+    const int choices = fonts / 10 + 1;
+    const auto start = Clock::now();
+    for (int i = 0; i < choices; ++i) fallback = ChooseFallbackFace(device, kUnicodeBase);
+    const double choosing =
+        std::chrono::duration<double, std::micro>(Clock::now() - start).count() / choices;
+    std::printf("choosing the fallback face (%ls): %.1f us\n", AsWide(fallback),
+                choosing);
     DeleteDC(dc);
     return 0;
 }

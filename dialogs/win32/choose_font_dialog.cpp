@@ -12,6 +12,7 @@
 #include "resources/resource_ids.h"
 #include "view/display_font.h"
 #include "view/letter_codes.h"
+#include "view/win32/gdi_text_device.h"
 #include "view/win32/letter_font.h"
 
 namespace {
@@ -117,7 +118,11 @@ void ListFaces(HWND dialog, const FontSpec& shown) {
     SendMessageW(faces, LB_RESETCONTENT, 0, 0);
     for (const FontFaceRecord* face = ChooseFontDialog.Faces; face; face = face->Next)
         SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(face->FaceName)));
-    SendMessageW(faces, LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(AsWide(shown.FontName)));
+    // Selecting by an empty name (no fallback face installed) would pick the
+    // first face listed, which OK would then store though nobody chose it.
+    if (shown.FontName[0] != 0)
+        SendMessageW(faces, LB_SELECTSTRING, WPARAM(-1),
+                     reinterpret_cast<LPARAM>(AsWide(shown.FontName)));
 }
 
 void ListSizes(HWND dialog, int32_t storedSize) {
@@ -150,11 +155,11 @@ INT_PTR OnInitDialog(HWND dialog, LPARAM lParam) {
     Win32FontDialog controls(dialog);
     BeginFontChoice(&controls, spec);
     EnumFontsW(dc, nullptr, CollectFontFace, 0);
-    ReleaseDC(parent, dc);
     // With no face stored the lists show the face and size the article is
-    // drawn in: selecting by an empty name would pick the first face listed,
-    // which OK would then store though nobody chose it.
-    const FontSpec shown = DisplayFontSpec(*spec);
+    // drawn in.
+    GdiTextDevice device(dc);
+    const FontSpec shown = DisplayFontSpec(*spec, device);
+    ReleaseDC(parent, dc);
     ListFaces(dialog, shown);
     ListSizes(dialog, shown.FontSize);
     SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));

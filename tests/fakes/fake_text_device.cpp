@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "view/letter_codes.h"
+
 FakeTextDevice::FakeTextDevice() : defaultFont_{u"System", 0, 400} {
     CharWidth = [](char16_t unit, const FakeFont&) { return unit == u' ' ? 4 : 8; };
     FontMetrics = [](const FakeFont& font) {
@@ -91,6 +93,15 @@ FontHandle FakeTextDevice::MakeLetterFont(const char16_t* faceName, int32_t heig
     FontHandle font = MakeFont(faceName, height, weight);
     Fonts.back()->LetterBase = letterBase;
     return font;
+}
+
+bool FakeTextDevice::DrawsLetters(const char16_t* faceName, int32_t letterBase) {
+    if (InstalledFaces.empty()) return true;
+    const auto face = InstalledFaces.find(faceName);
+    if (face == InstalledFaces.end()) return false;
+    for (int32_t letter = 0; letter < kLetterCodeCount; ++letter)
+        if (face->second.find(char16_t(letterBase + letter)) == std::u16string::npos) return false;
+    return true;
 }
 
 void FakeTextDevice::DrawLatinLine(const char16_t* units, int32_t count, const Rect& box,

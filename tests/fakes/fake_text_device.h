@@ -2,6 +2,7 @@
 // (per font, overridable per character), and every drawing call is recorded.
 #pragma once
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,6 +85,11 @@ public:
     // Fonts for letters in a given character base: recorded with the base.
     FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
                               int32_t letterBase) override;
+    // The installed faces, each with the characters it has glyphs for; a
+    // face draws a base's letters when it has all 27. While the list is
+    // empty every face draws every letter.
+    std::map<std::u16string, std::u16string> InstalledFaces;
+    bool DrawsLetters(const char16_t* faceName, int32_t letterBase) override;
 
     // Printing: a printer of LogPixelsX by LogPixelsY dots per inch whose
     // printable area is HorzRes by VertRes.

@@ -47,10 +47,16 @@ protected:
         return Examine(CreateLetterFont(dc_, face, -20, 400, letterBase), letterBase);
     }
 
+    // The face a font falls back to for the base: the first installed face
+    // of the preference list with its letters.
+    std::wstring Fallback(int32_t letterBase) {
+        GdiTextDevice device(dc_);
+        return std::wstring(AsWide(FallbackFace(device, letterBase)));
+    }
+
     HDC dc_ = nullptr;
 };
 
-const std::wstring kFallback(AsWide(kFallbackFaceName));
 
 TEST_F(LetterFont, FaceDeclaringOnlyTheHebrewCodePageIsItselfUsed) {
     // What character set 0 gives for it: another face.
@@ -73,17 +79,19 @@ TEST_F(LetterFont, FaceWithTheLettersAndLatinCodePagesIsItselfUsed) {
 
 TEST_F(LetterFont, FaceWithoutTheLettersGivesWayToTheFallbackFace) {
     const InUse serif = Letters(u"DejaVu Serif", kUnicodeBase);
-    EXPECT_EQ(serif.Face, kFallback);
+    EXPECT_EQ(serif.Face, Fallback(kUnicodeBase));
     EXPECT_EQ(serif.Missing, 0);
     // Windows-1255 places in a face with only Unicode Hebrew: à to ú are missing.
-    EXPECT_EQ(Letters(u"David CLM", kWindows1255Base).Face, kFallback);
+    const InUse david = Letters(u"David CLM", kWindows1255Base);
+    EXPECT_EQ(david.Face, Fallback(kWindows1255Base));
+    EXPECT_EQ(david.Missing, 0);
 }
 
 TEST_F(LetterFont, FaceThatIsNotInstalledGivesWayToTheFallbackFace) {
     const InUse missing = Letters(u"No Such Face", kUnicodeBase);
-    EXPECT_EQ(missing.Face, kFallback);
+    EXPECT_EQ(missing.Face, Fallback(kUnicodeBase));
     EXPECT_EQ(missing.Missing, 0);
-    EXPECT_EQ(Letters(u"", kUnicodeBase).Face, kFallback);
+    EXPECT_EQ(Letters(u"", kUnicodeBase).Face, Fallback(kUnicodeBase));
 }
 
 TEST_F(LetterFont, LatinBaseKeepsAFaceWithLatinLetters) {
@@ -99,7 +107,7 @@ TEST_F(LetterFont, PlainMakeFontUsesTheProgramsBase) {
     AppSettings.Font.FontAsciiBase = kWindows1255Base;
     EXPECT_EQ(Examine(reinterpret_cast<HFONT>(device.MakeFont(u"David CLM", -20, 700)),
                       kWindows1255Base).Face,
-              kFallback);
+              Fallback(kWindows1255Base));
     // The letter font asks for its own base, whatever the program's.
     EXPECT_EQ(Examine(reinterpret_cast<HFONT>(
                           device.MakeLetterFont(u"David CLM", 16, 0, kUnicodeBase)),

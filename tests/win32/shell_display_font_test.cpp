@@ -1,52 +1,86 @@
-// The face the article is drawn in before the user has chosen one must have
-// every Hebrew letter when asked for as the view asks for fonts (character
-// set 0), or the first run shows empty boxes.
+// The face the article is drawn in before the user has chosen one is the
+// first face of the preference list that is installed here and draws every
+// Hebrew letter: the face itself, not one the font mapper puts in its place,
+// or the first run shows a stranger's face or empty boxes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "platform/win32/wide_text.h"
+#include "settings/app_settings.h"
 #include "view/display_font.h"
+#include "view/letter_codes.h"
+#include "view/win32/gdi_text_device.h"
+#include "view/win32/letter_font.h"
 
 namespace {
 
-int MissingHebrewLetters(const char16_t* faceName) {
-    LOGFONTW description = {};
-    description.lfHeight = -16;
-    description.lfWeight = FW_NORMAL;
-    for (int i = 0; faceName[i] && i < LF_FACESIZE - 1; ++i) description.lfFaceName[i] = faceName[i];
-    HFONT font = CreateFontIndirectW(&description);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, font);
-    wchar_t letters[27];
-    for (int i = 0; i < 27; ++i) letters[i] = wchar_t(0x05D0 + i);   // alef to tav
-    WORD glyphs[27];
-    GetGlyphIndicesW(dc, letters, 27, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(font);
-    int missing = 0;
-    for (WORD glyph : glyphs) missing += glyph == 0xFFFF;
-    return missing;
+class ShellDisplayFont : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearAppSettings();
+        AppSettings.Font.FontAsciiBase = kUnicodeBase;
+        dc_ = CreateCompatibleDC(nullptr);
+        ASSERT_NE(dc_, nullptr);
+        device_ = std::make_unique<GdiTextDevice>(dc_);
+    }
+    void TearDown() override {
+        device_.reset();
+        DeleteDC(dc_);
+        ClearAppSettings();
+    }
+
+    // The face a font of faceName, made as the view makes it, draws in, and
+    // how many Hebrew letters it lacks.
+    std::pair<std::wstring, int> AsDrawn(const char16_t* faceName) {
+        HFONT font = reinterpret_cast<HFONT>(device_->MakeFont(faceName, -16, FW_NORMAL));
+        HGDIOBJ previous = SelectObject(dc_, font);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc_, LF_FACESIZE, face);
+        const int missing = MissingLetterGlyphs(dc_, kUnicodeBase);
+        SelectObject(dc_, previous);
+        DeleteObject(font);
+        return {face, missing};
+    }
+
+    HDC dc_ = nullptr;
+    std::unique_ptr<GdiTextDevice> device_;
+};
+
+TEST_F(ShellDisplayFont, FallbackFaceIsInstalledDrawsItselfAndHasEveryHebrewLetter) {
+    FontSpec none = {};
+    const FontSpec shown = DisplayFontSpec(none, *device_);
+    const std::wstring chosen(AsWide(shown.FontName));
+    ASSERT_FALSE(chosen.empty()) << "no face of the list draws Hebrew here";
+    RecordProperty("FallbackFace", std::string(chosen.begin(), chosen.end()));
+    EXPECT_EQ(AsDrawn(shown.FontName), std::make_pair(chosen, 0));
+
+    // It is the first of the list to do so: every face before it is missing
+    // or lacks letters; and a listed face said to draw them is itself used.
+    bool before = true;
+    for (const char16_t* face : kFallbackFaces) {
+        const bool draws = device_->DrawsLetters(face, kUnicodeBase);
+        if (before) EXPECT_EQ(draws, std::u16string(face) == shown.FontName) << AsWide(face);
+        if (draws) EXPECT_EQ(AsDrawn(face), std::make_pair(std::wstring(AsWide(face)), 0));
+        before = before && !draws;
+    }
 }
 
-TEST(ShellDisplayFont, FallbackFaceHasEveryHebrewLetter) {
+TEST_F(ShellDisplayFont, FallbackSizeKeepsTheSubtitleSmallerThanTheTitle) {
     FontSpec none = {};
-    FontSpec shown = DisplayFontSpec(none);
-    EXPECT_EQ(std::u16string(shown.FontName), std::u16string(kFallbackFaceName));
-    EXPECT_EQ(MissingHebrewLetters(shown.FontName), 0);
-}
-
-TEST(ShellDisplayFont, FallbackSizeKeepsTheSubtitleSmallerThanTheTitle) {
-    FontSpec none = {};
-    EXPECT_EQ(DisplayFontSpec(none).FontSize, kFallbackFontSize);
+    EXPECT_EQ(DisplayFontSpec(none, *device_).FontSize, kFallbackFontSize);
     FontSpec sized = {};
     sized.FontSize = 20;
-    EXPECT_EQ(DisplayFontSpec(sized).FontSize, 20);
+    EXPECT_EQ(DisplayFontSpec(sized, *device_).FontSize, 20);
 }
 
-TEST(ShellDisplayFont, ChosenFaceIsKept) {
+TEST_F(ShellDisplayFont, ChosenFaceIsKept) {
     FontSpec chosen = {u"David CLM", 14, 1488};
-    FontSpec shown = DisplayFontSpec(chosen);
+    FontSpec shown = DisplayFontSpec(chosen, *device_);
     EXPECT_EQ(std::u16string(shown.FontName), u"David CLM");
     EXPECT_EQ(shown.FontSize, 14);
     EXPECT_EQ(shown.FontAsciiBase, 1488);

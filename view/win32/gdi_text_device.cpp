@@ -98,6 +98,10 @@ FontHandle GdiTextDevice::MakeLetterFont(const char16_t* faceName, int32_t heigh
     return AsHandle(CreateLetterFont(dc_, faceName, height, weight, letterBase));
 }
 
+bool GdiTextDevice::DrawsLetters(const char16_t* faceName, int32_t letterBase) {
+    return FaceDrawsLetters(dc_, faceName, letterBase);
+}
+
 int32_t GdiTextDevice::PixelsPerInchX() { return GetDeviceCaps(dc_, LOGPIXELSX); }
 
 int32_t GdiTextDevice::PrintableWidth() { return GetDeviceCaps(dc_, HORZRES); }

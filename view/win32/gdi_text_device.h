@@ -33,6 +33,7 @@ public:
     // Fonts for letters in a given character base.
     FontHandle MakeLetterFont(const char16_t* faceName, int32_t height, int32_t weight,
                               int32_t letterBase) override;
+    bool DrawsLetters(const char16_t* faceName, int32_t letterBase) override;
 
     // Printing.
     int32_t PixelsPerInchX() override;

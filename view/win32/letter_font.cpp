@@ -4,10 +4,9 @@
 #include "platform/win32/wide_text.h"
 #include "view/display_font.h"
 #include "view/letter_codes.h"
+#include "view/win32/gdi_text_device.h"
 
 namespace {
-
-constexpr int kLetterCount = kLastLetterCode - kFirstLetterCode + 1;
 
 HFONT MakeGdiFont(const char16_t* faceName, int32_t height, int32_t weight, BYTE charSet) {
     LOGFONTW font{};
@@ -48,16 +47,30 @@ HFONT KeepIfItDrawsTheLetters(HDC dc, HFONT font, const char16_t* faceName, int3
     return nullptr;
 }
 
+// A font of faceName itself that draws the base's letters, or none.
+HFONT CreateOwnFaceLetterFont(HDC dc, const char16_t* faceName, int32_t height, int32_t weight,
+                              int32_t letterBase) {
+    if (!faceName || !faceName[0]) return nullptr;
+    const BYTE charSet = LetterCharSet(letterBase);
+    if (HFONT font = KeepIfItDrawsTheLetters(dc, MakeGdiFont(faceName, height, weight, charSet),
+                                             faceName, letterBase))
+        return font;
+    // A face that has the letters without declaring their code page.
+    if (charSet == DEFAULT_CHARSET) return nullptr;
+    return KeepIfItDrawsTheLetters(dc, MakeGdiFont(faceName, height, weight, DEFAULT_CHARSET),
+                                   faceName, letterBase);
+}
+
 }  // namespace
 
 int MissingLetterGlyphs(HDC dc, int32_t letterBase) {
-    if (letterBase < 0x20 || letterBase + kLetterCount > 0xFFFF) return 0;
-    wchar_t letters[kLetterCount];
-    for (int i = 0; i < kLetterCount; ++i) letters[i] = wchar_t(letterBase + i);
-    WORD glyphs[kLetterCount];
-    if (GetGlyphIndicesW(dc, letters, kLetterCount, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
+    if (letterBase < 0x20 || letterBase + kLetterCodeCount > 0xFFFF) return 0;
+    wchar_t letters[kLetterCodeCount];
+    for (int i = 0; i < kLetterCodeCount; ++i) letters[i] = wchar_t(letterBase + i);
+    WORD glyphs[kLetterCodeCount];
+    if (GetGlyphIndicesW(dc, letters, kLetterCodeCount, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
         GDI_ERROR)
-        return kLetterCount;
+        return kLetterCodeCount;
     int missing = 0;
     for (WORD glyph : glyphs) missing += glyph == 0xFFFF;
     return missing;
@@ -67,17 +80,18 @@ HFONT CreateLetterFont(HDC dc, const char16_t* faceName, int32_t height, int32_t
                        int32_t letterBase) {
     const BYTE charSet = LetterCharSet(letterBase);
     if (!dc) return MakeGdiFont(faceName, height, weight, charSet);
-    if (faceName && faceName[0]) {
-        if (HFONT font = KeepIfItDrawsTheLetters(
-                dc, MakeGdiFont(faceName, height, weight, charSet), faceName, letterBase))
-            return font;
-        // A face that has the letters without declaring their code page.
-        if (charSet != DEFAULT_CHARSET) {
-            if (HFONT font = KeepIfItDrawsTheLetters(
-                    dc, MakeGdiFont(faceName, height, weight, DEFAULT_CHARSET), faceName,
-                    letterBase))
-                return font;
-        }
-    }
-    return MakeGdiFont(kFallbackFaceName, height, weight, charSet);
+    if (HFONT font = CreateOwnFaceLetterFont(dc, faceName, height, weight, letterBase)) return font;
+    GdiTextDevice device(dc);
+    const char16_t* fallback = FallbackFace(device, letterBase);
+    // Made the way that found it drawing the letters (perhaps with no code
+    // page), so that the mapper does not put another face in its place.
+    if (HFONT font = CreateOwnFaceLetterFont(dc, fallback, height, weight, letterBase)) return font;
+    return MakeGdiFont(fallback, height, weight, charSet);
+}
+
+bool FaceDrawsLetters(HDC dc, const char16_t* faceName, int32_t letterBase) {
+    HFONT font = CreateOwnFaceLetterFont(dc, faceName, 0, FW_NORMAL, letterBase);
+    if (!font) return false;
+    DeleteObject(font);
+    return true;
 }

@@ -6,7 +6,7 @@
 // asked for with the character set that lets the face itself be used, the
 // face in the device context is checked to be the one asked for, and its
 // glyphs are checked to cover the base's letters; when they do not, the font
-// is made in the fallback face.
+// is made in the fallback face (view/display_font.h).
 #pragma once
 #include <windows.h>
 
@@ -20,3 +20,6 @@ int MissingLetterGlyphs(HDC dc, int32_t letterBase);
 // for the checks only; its selected font is left as it was.
 HFONT CreateLetterFont(HDC dc, const char16_t* faceName, int32_t height, int32_t weight,
                        int32_t letterBase);
+// Whether CreateLetterFont would make the font of faceName itself, not of the
+// fallback face: the face is installed and draws the base's letters.
+bool FaceDrawsLetters(HDC dc, const char16_t* faceName, int32_t letterBase);
