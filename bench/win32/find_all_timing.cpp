@@ -118,10 +118,7 @@ DWORD WINAPI TypeIntoTheDialog(void* again) {
 
 int main() {
     setvbuf(stdout, nullptr, _IONBF, 0);
-    ClearAppSettings();
-    std::memcpy(AppSettings.Font.FontName, kFace, sizeof kFace);
-    AppSettings.Font.FontSize = kPointSize;
-    AppSettings.Font.FontAsciiBase = kUnicodeBase;
+    StartWithUnicodeFont(kFace, kPointSize);
     ResourceRecordSource records;
     QuietMessages messages;
     Ports.Records = &records;

@@ -16,6 +16,7 @@
 #include "tests/win32/support/article_view_rect.h"
 #include "tests/win32/support/hebrew_ocr.h"
 #include "tests/win32/support/hebrew_text.h"
+#include "tests/win32/support/linux_command.h"
 #include "tests/win32/support/program_dialogs.h"
 #include "tests/win32/support/reader_test.h"
 #include "tests/win32/support/scoped_resource_records.h"
@@ -121,6 +122,16 @@ TEST_F(FindAll, CountsAsYouTypeGoesToTheChosenHitAsSearchAgainWouldAndEscapeChan
     const std::string typedCount = HitCountText(HitsOfField(dialog));
     EXPECT_NE(typedCount, storedCount);
     EXPECT_EQ(Status(dialog), Wide(typedCount));
+    // A list far longer than the window: Ctrl+End and Page Up from the field.
+    const LRESULT rows = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    ASSERT_EQ(rows, LRESULT(HitRowCount(list_)));
+    Keys(dialog, {VK_CONTROL, VK_END});
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), rows - 1);
+    Keys(dialog, {VK_PRIOR});
+    const LRESULT pageUp = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    EXPECT_LT(pageUp, rows - 2);
+    EXPECT_GE(SendMessageW(list, LB_GETTOPINDEX, 0, 0), pageUp - 1);
+    SaveCaptureAsBmp(CaptureClientArea(dialog), WinePath(TestFilesDir("find_all") + "/long_list.bmp"));
 
     // Escape: the article, its place and the stored pattern stay.
     Keys(dialog, {VK_ESCAPE});
