@@ -90,6 +90,14 @@ endif()
 
 include(${CMAKE_SOURCE_DIR}/cmake/win32_half.cmake)
 
+# The program imports only what Windows 7 has (the list is checked by hand
+# against the platform's documentation; anything newer goes through
+# GetProcAddress).
+add_test(NAME ProgramImports.OnlyWhatWindows7Has
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/check_imports.sh ${WIN32_BINARY_DIR}/orvendel.exe
+          ${CMAKE_SOURCE_DIR}/tools/windows7_imports.txt)
+set_tests_properties(ProgramImports.OnlyWhatWindows7Has PROPERTIES LABELS unit)
+
 # Wine: one throw-away prefix and one Xvfb display per test run, set up and torn
 # down by fixtures; the Win32 programs drive windows, so they run one at a time.
 set(WINE_SESSION ${CMAKE_SOURCE_DIR}/tools/wine-session.sh)

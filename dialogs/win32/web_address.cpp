@@ -1,10 +1,9 @@
 #include "dialogs/win32/web_address.h"
 
-#include <shellapi.h>
-
 #include "dialogs/product_version.h"
 #include "dialogs/update_address.h"
 #include "platform/maker_site.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 
 namespace {
@@ -19,7 +18,7 @@ void OpenWebAddress(HWND owner, const char16_t* address) {
     execute.hwnd = owner;
     execute.lpVerb = L"Open";
     execute.lpFile = AsWide(address);
-    ShellExecuteExW(&execute);
+    OnFirstUse::ShellExecuteExW(&execute);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // Page setup and the opening of a print job.
 #include <windows.h>
-#include <commdlg.h>
-#include <winspool.h>
 
 #include <cstring>
 #include <cwchar>
@@ -12,6 +10,7 @@
 #include "output/stored_device_mode.h"
 #include "output/win32/printing.h"
 #include "platform/ports.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "settings/settings_store.h"
@@ -55,13 +54,14 @@ std::wstring InstalledPrinterName(const wchar_t* device) {
     if (length < CCHDEVICENAME - 1) return device;
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     DWORD bytes = 0, count = 0;
-    EnumPrintersW(flags, nullptr, 4, nullptr, 0, &bytes, &count);
+    OnFirstUse::EnumPrintersW(flags, nullptr, 4, nullptr, 0, &bytes, &count);
     if (bytes == 0) return device;
     std::vector<BYTE> buffer(bytes);
-    if (!EnumPrintersW(flags, nullptr, 4, buffer.data(), bytes, &bytes, &count)) return device;
+    if (!OnFirstUse::EnumPrintersW(flags, nullptr, 4, buffer.data(), bytes, &bytes, &count))
+        return device;
     wchar_t defaultName[256] = {};
     DWORD defaultUnits = 256;
-    if (!GetDefaultPrinterW(defaultName, &defaultUnits)) defaultName[0] = 0;
+    if (!OnFirstUse::GetDefaultPrinterW(defaultName, &defaultUnits)) defaultName[0] = 0;
     const auto* printers = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
     std::wstring found;
     for (DWORD i = 0; i < count; ++i) {
@@ -185,7 +185,9 @@ HGLOBAL ReadDevMode(const char16_t* valueName, HGLOBAL fallback) {
 
 // The message for the current CommDlgExtendedError code, or null for a code
 // outside the page-setup table.
-const char16_t* PageSetupErrorText() { return PageSetupErrorMessage(CommDlgExtendedError()); }
+const char16_t* PageSetupErrorText() {
+    return PageSetupErrorMessage(OnFirstUse::CommDlgExtendedError());
+}
 
 }  // namespace
 
@@ -193,8 +195,8 @@ HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margin
     HGLOBAL offered = ReadDevMode(kValueDevMode, ask ? RememberedDevMode : nullptr);
     PAGESETUPDLGW setup = PageSetupDescription(offered);
     const bool shown = ask || !offered;
-    bool chosen = !shown || PageSetupDlgW(&setup);
-    DWORD code = chosen ? 0 : CommDlgExtendedError();
+    bool chosen = !shown || OnFirstUse::PageSetupDlgW(&setup);
+    DWORD code = chosen ? 0 : OnFirstUse::CommDlgExtendedError();
     if (!chosen && StepAfterFailedPageSetup(code, offered != nullptr) ==
                        FailedPageSetupStep::RetryFromDefaultPrinter) {
         // The printer set up last time is gone or changed: page setup starts
@@ -203,8 +205,8 @@ HDC OpenPrintJob(int32_t ask, const char16_t* documentName, PrintMargins* margin
         if (setup.hDevNames) GlobalFree(setup.hDevNames);
         offered = nullptr;
         setup = PageSetupDescription(nullptr);
-        chosen = PageSetupDlgW(&setup);
-        code = chosen ? 0 : CommDlgExtendedError();
+        chosen = OnFirstUse::PageSetupDlgW(&setup);
+        code = chosen ? 0 : OnFirstUse::CommDlgExtendedError();
     }
     if (!chosen) {
         KeepAfterFailure(setup.hDevMode, offered);
