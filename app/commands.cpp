@@ -16,6 +16,7 @@
 #include "store/navigation.h"
 #include "toc/win32/choose_section.h"
 #include "verses/verse_selection.h"
+#include "verses/win32/find_all_dialog.h"
 #include "verses/win32/go_to_verse_dialog.h"
 #include "view/article_view.h"
 
@@ -59,6 +60,7 @@ void NextArticle(HWND window) { StepArticle(window, +1); }
 void Search(HWND window) { ShowSearchDialog(window); }
 void SearchAgain(HWND window) { SearchBook(window); }
 void GoToVerses(HWND window) { ShowGoToVerseDialog(window); }
+void FindAll(HWND window) { ShowFindAllDialog(window); }
 
 struct CommandEntry {
     int Command;
@@ -83,6 +85,7 @@ const CommandEntry kCommands[] = {
     {IDM_SEARCH,               Search},
     {IDM_SEARCH_AGAIN,         SearchAgain},
     {IDM_GO_TO_VERSE,          GoToVerses},
+    {IDM_FIND_ALL,             FindAll},
 };
 
 }  // namespace

@@ -4,7 +4,11 @@
 //    here from the container format (both allocating u + 2 bytes per record);
 //  - SearchBook with a pattern that occurs nowhere (every article but the
 //    current one decompressed and searched, "Not Found!" at the end) against
-//    grep -F -c over the same decompressed text written to a file.
+//    grep -F -c over the same decompressed text written to a file;
+//  - Find All's whole-book hit list for a one-letter pattern, "אלהים", words
+//    that stand once and a word found nowhere, against that SearchBook, with
+//    the list's memory; and reading the book's text once, as the Find All
+//    dialog does when it opens.
 // The ratios are printed after the benchmarks.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
@@ -28,6 +32,8 @@
 #include "store/record_loader.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/fake_text_device.h"
+#include "verses/book_hits.h"
+#include "verses/display_order.h"
 #include "view/letter_codes.h"
 
 extern char** environ;
@@ -203,6 +209,61 @@ void GrepCountOverTheText(benchmark::State& state) {
 }
 BENCHMARK(GrepCountOverTheText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
+// Find All's patterns in letter code and display order, as its field builds them.
+const std::string kOneLetter = "j";                    // י
+const std::string kElohim = TurnedOrder("amejn");      // אלהים
+const std::string kOnce = TurnedOrder("byazj{ bya");   // בראשית ברא
+
+// What Find All searches: the book's text, read once, and its verse index.
+struct FindAllBook {
+    VerseIndex Index;
+    BookText Text;
+    bool Ready = false;
+    FindAllBook() {
+        if (!TheBook().Complete) return;
+        ScopedFakePorts ports;
+        ports.Records.Records = TheBook().Records;
+        Ready = BuildVerseIndex(&Index) && LoadBookText(&Text);
+    }
+};
+const FindAllBook& TheFindAllBook() {
+    static const FindAllBook book;
+    return book;
+}
+
+void LoadBookTextOnce(benchmark::State& state) {
+    if (!TheFindAllBook().Ready) return state.SkipWithError("the book's records are not built");
+    ScopedFakePorts ports;
+    ports.Records.Records = TheBook().Records;
+    size_t bytes = 0;
+    for (auto _ : state) {
+        BookText text;
+        if (!LoadBookText(&text)) return state.SkipWithError("the book did not load");
+        bytes = text.Bytes.capacity() + text.Starts.capacity() * sizeof(uint32_t);
+        benchmark::DoNotOptimize(text.Bytes.data());
+    }
+    state.counters["text_bytes"] = double(bytes);
+}
+BENCHMARK(LoadBookTextOnce)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+void FindAll(benchmark::State& state, const std::string& pattern) {
+    const FindAllBook& book = TheFindAllBook();
+    if (!book.Ready) return state.SkipWithError("the book's records are not built");
+    HitList list{};
+    for (auto _ : state) {
+        FindAllHits(book.Text, book.Index, reinterpret_cast<const uint8_t*>(pattern.c_str()), &list);
+        benchmark::DoNotOptimize(list.Hits.data());
+    }
+    state.counters["hits"] = double(list.Hits.size());
+    state.counters["bytes_per_hit"] = double(sizeof(BookHit));
+    state.counters["list_bytes"] = double(list.Hits.capacity() * sizeof(BookHit) +
+                                          list.Books.capacity() * sizeof(HitBook));
+}
+BENCHMARK_CAPTURE(FindAll, one_letter, kOneLetter)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(FindAll, elohim, kElohim)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(FindAll, once, kOnce)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(FindAll, nowhere, std::string(kAbsentPattern))->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
 // Keeps each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -243,6 +304,12 @@ int main(int argc, char** argv) {
         if (search > 0 && grep > 0)
             std::printf("%s time: SearchBook without a hit %.2f ms, grep -F -c %.2f ms: ratio %.2f (goal <= 1.0)\n",
                         kind, search, grep, search / grep);
+        for (const char* list : {"FindAll/one_letter", "FindAll/elohim", "FindAll/once", "FindAll/nowhere"}) {
+            const double found = time(*times, list);
+            if (search > 0 && found > 0)
+                std::printf("%s time: %s %.2f ms, SearchBook without a hit %.2f ms: ratio %.2f\n", kind, list,
+                            found, search, found / search);
+        }
     }
     benchmark::Shutdown();
     return 0;

@@ -43,6 +43,12 @@
 #define IDD_GO_TO_VERSE 121
 #define IDC_VERSE_FIELD IDC_SEARCH_FIELD
 #define IDC_VERSE_LINE 1050
+/* The Find All dialog: the search field again, the count of hits and the
+   list of them. */
+#define IDD_FIND_ALL 120
+#define IDC_FIND_FIELD IDC_SEARCH_FIELD
+#define IDC_FIND_STATUS 1050
+#define IDC_FIND_LIST 1051
 
 #define IDM_ABOUT 40004
 #define IDM_CHECK_FOR_UPDATES 129
@@ -60,6 +66,7 @@
 #define IDM_SEARCH 116
 #define IDM_SEARCH_AGAIN 117
 #define IDM_GO_TO_VERSE 40010
+#define IDM_FIND_ALL 40011
 #define IDM_COPY_VERSE 40012
 
 /* The toolbar's control id and the number of pictures in its bitmap strip. */

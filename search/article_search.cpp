@@ -49,11 +49,16 @@ bool MayHold(const uint8_t* bytes, size_t size, PatternTail tail) {
 
 }  // namespace
 
+bool MayHoldPattern(const uint8_t* bytes, uint32_t size, const uint8_t* pattern) {
+    const size_t count = strnlen(reinterpret_cast<const char*>(pattern), kSearchStringSize - 1);
+    return count != 0 && MayHold(bytes, size, FixedTailOf(pattern, count));
+}
+
 uint32_t SearchArticle(const uint8_t* buffer, uint16_t start, int32_t* length, uint32_t size) {
     const uint8_t* pattern = AppSettings.SearchString;
     const size_t count = strnlen(reinterpret_cast<const char*>(pattern), kSearchStringSize - 1);
     if (!buffer || count == 0) return 0;
-    if (size && !MayHold(buffer, size, FixedTailOf(pattern, count))) return 0;
+    if (size && !MayHoldPattern(buffer, size, pattern)) return 0;
 
     StringSpan* list = BuildStringList(buffer, size);
     const uint8_t* from = buffer + start;

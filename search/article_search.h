@@ -11,3 +11,8 @@
 // past it is read, and an article that cannot hold the pattern's fixed tail
 // anywhere is passed over without walking its strings.
 uint32_t SearchArticle(const uint8_t* buffer, uint16_t start, int32_t* length, uint32_t size = 0);
+
+// Whether size bytes at bytes can hold pattern (NUL-terminated, not empty)
+// anywhere: its fixed tail, the bytes back from its last one to the nearest
+// wildcard, which every match holds literally. A quick no for most articles.
+bool MayHoldPattern(const uint8_t* bytes, uint32_t size, const uint8_t* pattern);

@@ -130,3 +130,17 @@ int32_t SearchBook(void* owner) {
     ShowHit(view, hit, length);
     return kSearchHitShown;
 }
+
+int32_t ShowBookHit(uint16_t number, uint16_t last, int32_t length) {
+    ArticleView* view = AppSettings.View;
+    if (!view) return kSearchNothingShown;
+    if (number != AppSettings.Lesson || !view->Text) {
+        uint32_t dataLength = 0;
+        uint8_t* buffer = LoadRecord(number, nullptr, &dataLength);
+        if (!buffer || !TakeArticle(view, number, buffer, dataLength + kRecordTerminators))
+            return kSearchNothingShown;
+    }
+    if ((view->TextSize && last >= view->TextSize) || length <= 0 || length > last) return kSearchNothingShown;
+    ShowHit(view, last, length);
+    return kSearchHitShown;
+}

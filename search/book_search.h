@@ -26,3 +26,10 @@ uint16_t SearchStartOffset(const ArticleView* view);
 // with no hit anywhere shows "Not Found!" owned by owner, changes nothing and
 // returns 0. At most one article besides the current one is held at a time.
 int32_t SearchBook(void* owner);
+
+// Shows the hit whose last byte is at offset last of article number, length
+// bytes long, exactly as a search stopping there does: the article made
+// current (loaded when it is another one), the hit's line at the top, the hit
+// highlighted and the location box drawn, so that Search Again goes on after
+// it. Returns 1, or 0 when there is no view or the article cannot be shown.
+int32_t ShowBookHit(uint16_t number, uint16_t last, int32_t length);

@@ -15,8 +15,9 @@ uint8_t PatternByte(char16_t unit, int32_t base) {
 
 }  // namespace
 
-void ConvertPattern(const char16_t* text) {
-    uint8_t* pattern = AppSettings.SearchString;
+void ConvertPattern(const char16_t* text) { ConvertPatternInto(text, AppSettings.SearchString); }
+
+void ConvertPatternInto(const char16_t* text, uint8_t* pattern) {
     const int32_t base = AppSettings.Font.FontAsciiBase;
     int32_t length = 0;
     for (int32_t i = 0; text && text[i] != 0 && i < kPatternMaxLength; ++i) {

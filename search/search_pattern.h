@@ -15,3 +15,6 @@ constexpr uint8_t kPatternSpace = 0x20;
 // is left out: it would end the stored pattern early, and no article string
 // holds a 0 byte to match it.
 void ConvertPattern(const char16_t* text);
+// The same conversion into pattern (kPatternMaxLength + 1 bytes), leaving the
+// stored pattern as it is.
+void ConvertPatternInto(const char16_t* text, uint8_t* pattern);

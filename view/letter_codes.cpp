@@ -53,6 +53,14 @@ char16_t* LettersToDisplay(const uint8_t* bytes, int32_t count, ConversionBuffer
     return units;
 }
 
+std::u16string StoredOrderUnits(const uint8_t* bytes, int32_t count) {
+    const uint32_t savedFlags = AppSettings.Flags;
+    AppSettings.Flags &= ~kFlagsReverse;
+    const char16_t* units = LettersToDisplay(bytes, count, &SharedConversion);
+    AppSettings.Flags = savedFlags;
+    return units ? std::u16string(units) : std::u16string();
+}
+
 int32_t MirrorReverse(char16_t* units, int32_t n) {
     if (n <= 0) return 0;
     char16_t* scratch = static_cast<char16_t*>(PlainAlloc(size_t(n) * sizeof(char16_t)));

@@ -1,6 +1,7 @@
 // Letter codes (one byte per Hebrew letter) and their display characters.
 #pragma once
 #include <cstdint>
+#include <string>
 
 constexpr uint8_t kFirstLetterCode = 0x61;
 constexpr uint8_t kLastLetterCode = 0x7B;
@@ -25,5 +26,12 @@ extern ConversionBuffer SharedConversion;
 // in it until the next conversion; without, it is a new array the caller
 // releases with PlainFree. Null when no memory could be had.
 char16_t* LettersToDisplay(const uint8_t* bytes, int32_t count, ConversionBuffer* buffer);
+// The display characters of at most count bytes in the order they are stored,
+// the Reverse step left out: what a dialog draws of stored Hebrew and what a
+// search field holds. Empty when no memory could be had.
+std::u16string StoredOrderUnits(const uint8_t* bytes, int32_t count);
+inline std::u16string StoredOrderUnits(const std::string& letters) {
+    return StoredOrderUnits(reinterpret_cast<const uint8_t*>(letters.data()), int32_t(letters.size()));
+}
 // Reverses n units in place, mirroring brackets; 1 when scratch memory failed.
 int32_t MirrorReverse(char16_t* units, int32_t n);

@@ -257,10 +257,7 @@ void PrintTimings(const char* surface, const PageTimings& t) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    ClearAppSettings();
-    std::memcpy(AppSettings.Font.FontName, kFace, sizeof kFace);
-    AppSettings.Font.FontSize = kPointSize;
-    AppSettings.Font.FontAsciiBase = kUnicodeBase;
+    StartWithUnicodeFont(kFace, kPointSize);
     FileRecordSource records(GeneratedDir(argc, argv));
     QuietMessages messages;
     Ports.Records = &records;

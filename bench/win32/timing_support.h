@@ -12,6 +12,8 @@
 
 #include "platform/ports.h"
 #include "platform/win32/wide_text.h"
+#include "settings/app_settings.h"
+#include "view/letter_codes.h"
 
 // The build's generated/ folder as a Windows path: the first argument, or
 // ORVENDEL_BINARY_DIR/generated; a Linux path is reached through drive Z:.
@@ -25,6 +27,17 @@ inline std::wstring GeneratedDir(int argc, char** argv) {
     if (!dir.empty() && dir[0] == L'/') dir = L"Z:" + dir;
     std::replace(dir.begin(), dir.end(), L'/', L'\\');
     return dir;
+}
+
+// The state a tool times from: no settings but the letters' font, face at
+// pointSize, with the Unicode letters.
+template <size_t N>
+inline void StartWithUnicodeFont(const char16_t (&face)[N], int32_t pointSize) {
+    static_assert(N <= sizeof AppSettings.Font.FontName / sizeof(char16_t), "the face name fits");
+    ClearAppSettings();
+    std::memcpy(AppSettings.Font.FontName, face, sizeof face);
+    AppSettings.Font.FontSize = pointSize;
+    AppSettings.Font.FontAsciiBase = kUnicodeBase;
 }
 
 // The performance counter in milliseconds.

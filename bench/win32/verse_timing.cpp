@@ -48,10 +48,7 @@ void Print(const char* what, const Timing& t) {
 }  // namespace
 
 int main() {
-    ClearAppSettings();
-    std::memcpy(AppSettings.Font.FontName, kFace, sizeof kFace);
-    AppSettings.Font.FontSize = kPointSize;
-    AppSettings.Font.FontAsciiBase = kUnicodeBase;
+    StartWithUnicodeFont(kFace, kPointSize);
     ResourceRecordSource records;
     QuietMessages messages;
     DrawingShell shell;

@@ -1,6 +1,5 @@
 #include "search/win32/search_dialog.h"
 
-#include "platform/allocation.h"
 #include "platform/win32/dialog.h"
 #include "platform/win32/dialog_picture.h"
 #include "platform/win32/wide_text.h"
@@ -30,22 +29,6 @@ int ClickX(LPARAM lParam) { return int(short(LOWORD(lParam))); }
 int ClickY(LPARAM lParam) { return int(short(HIWORD(lParam))); }
 
 HWND FieldOf(HWND dialog) { return GetDlgItem(dialog, IDC_SEARCH_FIELD); }
-
-// The stored pattern as display characters, in stored order: the Reverse step
-// is left out, so that confirming the field unchanged keeps the pattern.
-void StoredPatternText(wchar_t* text) {
-    const uint8_t* pattern = AppSettings.SearchString;
-    int32_t count = 0;
-    while (count < kPatternMaxLength && pattern[count] != 0) ++count;
-    const uint32_t savedFlags = AppSettings.Flags;
-    AppSettings.Flags &= ~kFlagsReverse;
-    char16_t* units = LettersToDisplay(pattern, count, nullptr);
-    AppSettings.Flags = savedFlags;
-    int32_t i = 0;
-    for (; units && i < count && i < kFieldMaxCharacters && units[i]; ++i) text[i] = wchar_t(units[i]);
-    text[i] = 0;
-    PlainFree(units);
-}
 
 // Inserts the letter of picture key k (0, the space bar, to 27) into the
 // field, without moving the focus.

@@ -6,8 +6,10 @@
 #include "platform/win32/subclassed_control.h"
 #include "platform/win32/wide_text.h"
 #include "search/search_keys.h"
+#include "search/search_pattern.h"
 #include "settings/app_settings.h"
 #include "view/article_view.h"
+#include "view/letter_codes.h"
 #include "view/win32/letter_font.h"
 
 namespace {
@@ -202,4 +204,14 @@ void KeepFieldOrderMark(HWND field) {
     if (caret > fixed.size()) caret = DWORD(fixed.size());
     SetWindowTextW(field, fixed.c_str());
     Select(field, caret, caret);
+}
+
+void StoredPatternText(wchar_t* text) {
+    const uint8_t* pattern = AppSettings.SearchString;
+    int32_t count = 0;
+    while (count < kPatternMaxLength && pattern[count] != 0) ++count;
+    const std::u16string units = StoredOrderUnits(pattern, count);
+    size_t i = 0;
+    for (; i < units.size() && i < size_t(kFieldMaxCharacters); ++i) text[i] = wchar_t(units[i]);
+    text[i] = 0;
 }

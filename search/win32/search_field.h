@@ -26,6 +26,11 @@ HFONT CreateSearchFieldFont(HWND field);
 // "SubclassWindow() error" and ends the program.
 void SetUpSearchField(HWND field, HFONT font, int maxCharacters, const wchar_t* text);
 
+// The stored pattern as the field's text (kFieldMaxCharacters + 1 units), in
+// stored order: the Reverse step is left out, so that confirming the field
+// unchanged keeps the pattern.
+void StoredPatternText(wchar_t* text);
+
 // Inserts c at the caret (replacing the selection) and puts the caret back in
 // front of it, so that the next letter lands to its left. A full field takes
 // nothing and the caret stays.

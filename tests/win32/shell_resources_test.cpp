@@ -104,6 +104,7 @@ TEST_F(ShellResources, GoMenuShowsEachCommandWithItsShortcut) {
                    {L"", 0},
                    {L"&Search\bAlt+F3", 116},
                    {L"Search A&gain\bF3", 117},
+                   {L"Find &All\u2026\bCtrl+L", 40011},
                });
 }
 
@@ -124,7 +125,7 @@ TEST_F(ShellResources, AcceleratorsSendTheCommandsTheMenusName) {
         {FCONTROL, 'P', 40008}, {FCONTROL, 'C', 40007}, {FCONTROL | FSHIFT, 'C', 40012},
         {FCONTROL, 'G', 40010}, {FCONTROL, 'E', 40009},
         {FCONTROL, 'D', 119},   {FCONTROL, 'Q', 40005}, {FCONTROL, 'N', 109},
-        {FCONTROL, 'W', 116},   {FCONTROL, 'A', 117},
+        {FCONTROL, 'W', 116},   {FCONTROL, 'A', 117},   {FCONTROL, 'L', 40011},
     };
     ASSERT_EQ(count, int(std::size(expected)));
     for (int i = 0; i < count; ++i) {

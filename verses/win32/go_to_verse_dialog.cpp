@@ -62,17 +62,6 @@ bool CaretFollowsDigit(HWND field) {
     return start <= text.size() && text[start - 1] >= L'0' && text[start - 1] <= L'9';
 }
 
-// A Hebrew piece as the field's font draws it: letters at the font's base,
-// in stored order.
-std::u16string HebrewUnits(const std::string& letters) {
-    const uint32_t savedFlags = AppSettings.Flags;
-    AppSettings.Flags &= ~kFlagsReverse;
-    const char16_t* units = LettersToDisplay(reinterpret_cast<const uint8_t*>(letters.data()),
-                                             int32_t(letters.size()), &SharedConversion);
-    AppSettings.Flags = savedFlags;
-    return units ? std::u16string(units, letters.size()) : std::u16string();
-}
-
 struct DrawnPiece {
     std::u16string Units;
     HFONT Font;
@@ -88,7 +77,7 @@ void DrawAnswer(const DRAWITEMSTRUCT& item, HFONT latinFont) {
     std::vector<DrawnPiece> pieces;
     int32_t width = 0;
     for (const LinePiece& piece : State.Answer.Line) {
-        DrawnPiece drawn{piece.Hebrew ? HebrewUnits(piece.Text) : std::u16string(piece.Text.begin(), piece.Text.end()),
+        DrawnPiece drawn{piece.Hebrew ? StoredOrderUnits(piece.Text) : std::u16string(piece.Text.begin(), piece.Text.end()),
                          piece.Hebrew ? State.FieldFont : latinFont, {}};
         const SelectedObject font(dc, drawn.Font);
         drawn.Size = device.MeasureRun(drawn.Units.data(), int32_t(drawn.Units.size()));
