@@ -27,14 +27,16 @@ void CreateToolbar(HWND window) {
         Button(2, IDM_NEXT_ARTICLE),     Button(3, IDM_FONT),
         Button(4, IDM_SEARCH),           Button(5, IDM_SEARCH_AGAIN),
     };
-    // The pictures of the screen's multiple; the buttons grow with the dots
-    // per inch.
-    const int pictureSize = TOOLBAR_IMAGE_SIZE * ScreenPictureMultiple();
+    // The pictures drawn nearest the screen's dots per inch (16, 24 or 32
+    // pixels); the buttons grow with the dots per inch.
+    const int halves = ToolbarPictureHalvesForDpi(ScreenDpi());
+    const int pictureSize = TOOLBAR_IMAGE_SIZE * halves / 2;
+    const int bitmap = halves == 3 ? IDB_TOOLBAR_ONE_AND_HALF : halves == 4 ? IDB_TOOLBAR_TWICE : IDB_TOOLBAR;
     // When the toolbar cannot be made it stays null: the menu still carries
     // every command, and the view and the painting take the whole client area.
     HWND toolbar = CreateToolbarEx(
         window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, TOOLBAR_IMAGE_COUNT,
-        static_cast<HINSTANCE>(AppSettings.Instance), ScreenPicture(IDB_TOOLBAR, IDB_TOOLBAR_TWICE),
+        static_cast<HINSTANCE>(AppSettings.Instance), bitmap,
         buttons, TOOLBAR_IMAGE_COUNT, pictureSize, pictureSize, pictureSize, pictureSize,
         sizeof(TBBUTTON));
     AppSettings.Toolbar = toolbar;

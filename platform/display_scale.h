@@ -22,3 +22,11 @@ constexpr int32_t PictureMultipleForDpi(int32_t dpi) {
     const int32_t multiple = dpi / kStandardDpi;
     return multiple < 1 ? 1 : multiple > kLargestPictureMultiple ? kLargestPictureMultiple : multiple;
 }
+
+// The toolbar's pictures have art of their own at one and a half times their
+// size as well, so they count in halves: 2 below 144 DPI, 3 from 144, 4 from
+// 192 (the largest not larger than the screen's, as for the other pictures).
+constexpr int32_t ToolbarPictureHalvesForDpi(int32_t dpi) {
+    const int32_t halves = 2 * dpi / kStandardDpi;
+    return halves < 2 ? 2 : halves > 2 * kLargestPictureMultiple ? 2 * kLargestPictureMultiple : halves;
+}

@@ -37,6 +37,8 @@
 #define IDB_GLYPH_PLUS_TWICE 1201
 #define IDB_GLYPH_MINUS_TWICE 1202
 #define IDB_GLYPH_PAGE_TWICE 1203
+/* The toolbar strip drawn from 24 x 24 art, for 144 to 191 dots per inch. */
+#define IDB_TOOLBAR_ONE_AND_HALF 1514
 #define IDC_SEARCH_FIELD 1013
 /* The Go to Verse dialog: its field is the search field again, and the
    line below it says what the field is understood as. */

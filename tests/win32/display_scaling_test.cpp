@@ -47,6 +47,7 @@ int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
 struct Screen {
     int Dpi;
     int Multiple;   // of the pictures: whole multiples only, for exact pixel art
+    int ArrowWidth;   // the blue of the first button's arrow, 11 pixels at 96 DPI
 };
 
 // The toolbar's first button, which is 23 x 22 at 96 DPI.
@@ -146,6 +147,18 @@ TEST_P(DisplayScaling, ToolbarGutterAndKeyboardGrowWithTheTextWhichStillReads) {
     const SIZE button = ToolbarButtonSize(Window());
     EXPECT_EQ(button.cx, Scaled(23, dpi));
     EXPECT_EQ(button.cy, Scaled(22, dpi));
+    // The button's picture is drawn from the art nearest the screen: the 24 x 24
+    // art at 144 DPI, the 16 x 16 art doubled at 192.
+    HWND toolbar = ProgramToolbar(Window());
+    RECT first{};
+    ASSERT_TRUE(ToolbarButtonRect(toolbar, 0, &first));
+    MapWindowPoints(toolbar, Window(), reinterpret_cast<POINT*>(&first), 2);
+    const Capture bar = CaptureClientArea(Window());
+    int left = bar.Width, right = -1;
+    for (int y = first.top; y < first.bottom && y < bar.Height; ++y)
+        for (int x = first.left; x < first.right && x < bar.Width; ++x)
+            if (bar.At(x, y) == 0x0000FF) left = std::min(left, x), right = std::max(right, x);
+    EXPECT_EQ(right - left + 1, GetParam().ArrowWidth);
 
     // The text, right-aligned, keeps the scaled gutter from the client area's
     // right edge; its first verse still reads as Genesis 1:1.
@@ -205,7 +218,7 @@ TEST_P(DisplayScaling, ToolbarGutterAndKeyboardGrowWithTheTextWhichStillReads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, DisplayScaling,
-                         ::testing::Values(Screen{144, 1}, Screen{192, 2}),
+                         ::testing::Values(Screen{144, 1, 18}, Screen{192, 2, 22}),
                          [](const ::testing::TestParamInfo<Screen>& info) {
                              return std::to_string(info.param.Dpi) + "Dpi";
                          });
