@@ -105,7 +105,7 @@ TEST(AcceleratorTable, MapsEveryShortcutToItsCommand) {
         {{FCONTROL, 'D'}, IDM_CHOOSE_ARTICLE}, {{FCONTROL, 'Q'}, IDM_EXIT},
         {{FCONTROL, 'N'}, IDM_NEXT_ARTICLE}, {{FCONTROL, 'W'}, IDM_SEARCH},
         {{FCONTROL, 'A'}, IDM_SEARCH_AGAIN}, {{FCONTROL, 'G'}, IDM_GO_TO_VERSE},
-        {{FCONTROL | FSHIFT, 'C'}, IDM_COPY_VERSE},
+        {{FCONTROL | FSHIFT, 'C'}, IDM_COPY_VERSE}, {{FCONTROL, 'L'}, IDM_FIND_ALL},
     };
     EXPECT_EQ(count, static_cast<int>(expected.size()));
     EXPECT_EQ(commandOf, expected);
