@@ -23,6 +23,14 @@ constexpr int32_t PictureMultipleForDpi(int32_t dpi) {
     return multiple < 1 ? 1 : multiple > kLargestPictureMultiple ? kLargestPictureMultiple : multiple;
 }
 
+// A dialog's picture (the Search dialog's keyboard, the About picture) is
+// studied rather than glanced at: from 144 DPI it is drawn at twice its size,
+// nearer the dialog's one and a half times than the plain picture, and its
+// dialog grows to hold it where the dialog's font grew less.
+constexpr int32_t DialogPictureMultipleForDpi(int32_t dpi) {
+    return 2 * dpi >= 3 * kStandardDpi ? kLargestPictureMultiple : 1;
+}
+
 // The toolbar's pictures have art of their own at one and a half times their
 // size as well, so they count in halves: 2 below 144 DPI, 3 from 144, 4 from
 // 192 (the largest not larger than the screen's, as for the other pictures).

@@ -17,3 +17,9 @@ int32_t ScreenPictureMultiple() { return PictureMultipleForDpi(ScreenDpi()); }
 int32_t ScreenPicture(int32_t standard, int32_t twice) {
     return ScreenPictureMultiple() >= 2 ? twice : standard;
 }
+
+int32_t ScreenDialogPictureMultiple() { return DialogPictureMultipleForDpi(ScreenDpi()); }
+
+int32_t ScreenDialogPicture(int32_t standard, int32_t twice) {
+    return ScreenDialogPictureMultiple() >= 2 ? twice : standard;
+}

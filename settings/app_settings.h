@@ -76,3 +76,6 @@ int32_t ScreenPictureMultiple();
 // Of a picture drawn once (standard) and at twice the size (twice), the
 // resource for the main window's screen.
 int32_t ScreenPicture(int32_t standard, int32_t twice);
+// The same for a dialog's picture, which is drawn twice the size from 144 DPI.
+int32_t ScreenDialogPictureMultiple();
+int32_t ScreenDialogPicture(int32_t standard, int32_t twice);

@@ -73,7 +73,7 @@ HFONT SetupLinkControl(HWND dialog) {
 INT_PTR OnInitDialog(HWND dialog) {
     State = AboutBoxState{};
     State.LinkFont = SetupLinkControl(dialog);
-    State.Picture = ShowDialogPicture(dialog, IDB_ABOUT, ScreenPicture(IDB_ABOUT, IDB_ABOUT_TWICE));
+    State.Picture = ShowDialogPicture(dialog, IDB_ABOUT, ScreenDialogPicture(IDB_ABOUT, IDB_ABOUT_TWICE));
     return FALSE;   // the box asks for no default focus
 }
 

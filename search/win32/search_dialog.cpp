@@ -45,7 +45,7 @@ void InsertPictureLetter(HWND dialog, int k) {
 void PictureKeyAt(HWND dialog, int x, int y) {
     RECT corner{kPictureLeft, kPictureTop, kPictureLeft, kPictureTop};
     MapDialogRect(dialog, &corner);
-    const int32_t key = PictureKeyNumber(x - corner.left, y - corner.top, ScreenPictureMultiple());
+    const int32_t key = PictureKeyNumber(x - corner.left, y - corner.top, ScreenDialogPictureMultiple());
     if (key != kNoPictureKey) InsertPictureLetter(dialog, key);
 }
 
@@ -53,7 +53,7 @@ INT_PTR OnInitDialog(HWND dialog) {
     State = SearchDialogState{};
     State.FieldFont = CreateSearchFieldFont(FieldOf(dialog));
     State.Picture = ShowDialogPicture(dialog, IDB_SEARCH_KEYBOARD,
-                                      ScreenPicture(IDB_SEARCH_KEYBOARD, IDB_SEARCH_KEYBOARD_TWICE));
+                                      ScreenDialogPicture(IDB_SEARCH_KEYBOARD, IDB_SEARCH_KEYBOARD_TWICE));
     wchar_t text[kFieldMaxCharacters + 1] = {};
     StoredPatternText(text);
     SetUpSearchField(FieldOf(dialog), State.FieldFont, kFieldMaxCharacters, text);

@@ -14,11 +14,13 @@ TEST(DisplayScale, DesignPixelsFollowTheDotsPerInchAndPicturesWholeMultiples) {
     const int32_t buttonWidths[] = {23, 29, 35, 46};
     const int32_t multiples[] = {1, 1, 1, 2};
     const int32_t toolbarPictures[] = {16, 16, 24, 32};
+    const int32_t dialogPictureMultiples[] = {1, 1, 2, 2};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(ScaleForDpi(10, dpis[i]), gutters[i]) << dpis[i];
         EXPECT_EQ(ScaleForDpi(23, dpis[i]), buttonWidths[i]) << dpis[i];
         EXPECT_EQ(PictureMultipleForDpi(dpis[i]), multiples[i]) << dpis[i];
         EXPECT_EQ(8 * ToolbarPictureHalvesForDpi(dpis[i]), toolbarPictures[i]) << dpis[i];
+        EXPECT_EQ(DialogPictureMultipleForDpi(dpis[i]), dialogPictureMultiples[i]) << dpis[i];
     }
     EXPECT_EQ(ScaleForDpi(-3, 144), -5);
     EXPECT_EQ(PictureMultipleForDpi(480), 2) << "no larger pictures are drawn";

@@ -46,7 +46,7 @@ int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
 
 struct Screen {
     int Dpi;
-    int Multiple;   // of the pictures: whole multiples only, for exact pixel art
+    int Multiple;   // of the dialogs' pictures: whole multiples only, for exact pixel art
     int ArrowWidth;   // the blue of the first button's arrow, 11 pixels at 96 DPI
 };
 
@@ -218,7 +218,7 @@ TEST_P(DisplayScaling, ToolbarGutterAndKeyboardGrowWithTheTextWhichStillReads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, DisplayScaling,
-                         ::testing::Values(Screen{144, 1, 18}, Screen{192, 2, 22}),
+                         ::testing::Values(Screen{144, 2, 18}, Screen{192, 2, 22}),
                          [](const ::testing::TestParamInfo<Screen>& info) {
                              return std::to_string(info.param.Dpi) + "Dpi";
                          });
